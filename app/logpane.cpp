@@ -1,0 +1,131 @@
+#include "logpane.h"
+
+#include <QKeyEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace rfid {
+
+namespace {
+constexpr int kUndoDepth = 100;
+
+QString selectionText(QTextDocument *doc, int start, int end)
+{
+    QTextCursor c(doc);
+    c.setPosition(start);
+    c.setPosition(end, QTextCursor::KeepAnchor);
+    return c.selectedText();   // blocks separated by U+2029, which insertText turns back into blocks
+}
+} // namespace
+
+LogPane::LogPane(QWidget *parent)
+    : QPlainTextEdit(parent)
+{
+    setObjectName(QStringLiteral("RichEdit1"));
+    setAccessibleName(QStringLiteral("Log"));
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The document's own history would record every added entry; edits are
+    // tracked here instead (see recordEdit).
+    document()->setUndoRedoEnabled(false);
+}
+
+void LogPane::addEntry(const QString &entry)
+{
+    QString text = entry;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    appendPlainText(text);
+}
+
+QStringList LogPane::lines() const
+{
+    QStringList out;
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
+        out.append(b.text());
+    return out;
+}
+
+LogPane::Region LogPane::regionAroundSelection() const
+{
+    // Any single operator edit (a key, a word deletion, a paste over the
+    // selection) stays within the blocks touching the selection and its
+    // neighbouring characters.
+    QTextDocument *doc = document();
+    const QTextCursor c = textCursor();
+    const int last = doc->characterCount() - 1;
+    const QTextBlock first = doc->findBlock(qMax(0, c.selectionStart() - 1));
+    const QTextBlock lastBlock = doc->findBlock(qMin(last, c.selectionEnd() + 1));
+    Region r;
+    r.start = first.position();
+    r.end = qMin(last, lastBlock.position() + lastBlock.length() - 1);
+    r.length = doc->characterCount();
+    r.text = selectionText(doc, r.start, r.end);
+    return r;
+}
+
+template <typename F> void LogPane::recordEdit(F &&doEdit)
+{
+    if (isReadOnly()) {
+        doEdit();
+        return;
+    }
+    const Region before = regionAroundSelection();
+    doEdit();
+    const int endAfter = before.end + document()->characterCount() - before.length;
+    if (endAfter < before.start)
+        return;
+    if (endAfter - before.start == before.end - before.start
+        && selectionText(document(), before.start, endAfter) == before.text)
+        return;   // nothing changed (a cursor move, a copy)
+    m_undo.append({before.start, endAfter, before.text});
+    if (m_undo.size() > kUndoDepth)
+        m_undo.removeFirst();
+}
+
+void LogPane::undoEdit()
+{
+    if (m_undo.isEmpty())
+        return;
+    const Edit e = m_undo.takeLast();
+    QTextCursor c(document());
+    c.setPosition(e.start);
+    c.setPosition(qMin(e.endAfter, document()->characterCount() - 1), QTextCursor::KeepAnchor);
+    c.insertText(e.before);
+    setTextCursor(c);
+}
+
+void LogPane::clearAll()
+{
+    clear();
+    m_undo.clear();
+}
+
+void LogPane::keyPressEvent(QKeyEvent *e)
+{
+    if (e == QKeySequence::Undo) {
+        undoEdit();
+        return;
+    }
+    recordEdit([&] { QPlainTextEdit::keyPressEvent(e); });
+}
+
+void LogPane::inputMethodEvent(QInputMethodEvent *e)
+{
+    recordEdit([&] { QPlainTextEdit::inputMethodEvent(e); });
+}
+
+void LogPane::insertFromMimeData(const QMimeData *source)
+{
+    recordEdit([&] { QPlainTextEdit::insertFromMimeData(source); });
+}
+
+void LogPane::dropEvent(QDropEvent *e)
+{
+    // A drag may move text between distant places; it cannot be taken back here.
+    QPlainTextEdit::dropEvent(e);
+    m_undo.clear();
+}
+
+} // namespace rfid

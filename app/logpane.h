@@ -1,0 +1,51 @@
+// The log pane: entries are only ever added at its end, and it stays editable.
+// Added entries stay out of the undo history, so undo takes back the operator's
+// own last edit and the history does not grow with the log.
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QVector>
+
+namespace rfid {
+
+class LogPane : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    explicit LogPane(QWidget *parent = nullptr);
+
+    // One entry at the end; CR LF (or LF) inside or at its end breaks lines, so
+    // an entry ending in CR LF leaves an empty line after it.
+    void addEntry(const QString &entry);
+    // The pane's lines, in order.
+    QStringList lines() const;
+
+    bool canUndoEdit() const { return !m_undo.isEmpty(); }
+
+public slots:
+    void undoEdit();
+    void clearAll();
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+    void inputMethodEvent(QInputMethodEvent *e) override;
+    void insertFromMimeData(const QMimeData *source) override;
+    void dropEvent(QDropEvent *e) override;
+
+private:
+    struct Edit {
+        int start;          // region start
+        int endAfter;       // region end after the edit
+        QString before;     // region text before the edit
+    };
+    struct Region {
+        int start, end, length;
+        QString text;
+    };
+    Region regionAroundSelection() const;
+    template <typename F> void recordEdit(F &&doEdit);
+
+    QVector<Edit> m_undo;
+};
+
+} // namespace rfid

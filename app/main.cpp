@@ -1,0 +1,34 @@
+#include <QApplication>
+#include <QCommandLineParser>
+
+#include "../link/readerlibrary.h"
+#include "tform1.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("RFID"));
+    QApplication::setApplicationDisplayName(QStringLiteral("RFID"));
+    QApplication::setApplicationVersion(QStringLiteral(RFID_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Operator tool for 13.56 MHz card readers on USB HID."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption reader(QStringLiteral("reader"),
+                                    QStringLiteral("Reader library: virtual, hid (default) or a path to a library."),
+                                    QStringLiteral("virtual|hid|PATH"), QStringLiteral("hid"));
+    const QCommandLineOption allPages(QStringLiteral("all-pages"),
+                                      QStringLiteral("Show every page and group, the hidden ones included."));
+    parser.addOption(reader);
+    parser.addOption(allPages);
+    parser.process(app);
+
+    rfid::WindowOptions options;
+    options.readerPath = rfid::readerLibraryPath(parser.value(reader), QCoreApplication::applicationDirPath());
+    options.allPages = parser.isSet(allPages);
+
+    rfid::TForm1 window(options);
+    window.show();
+    return QApplication::exec();
+}

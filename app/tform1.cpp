@@ -1,0 +1,287 @@
+#include "tform1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "../link/frame.h"
+#include "../link/hextext.h"
+#include "../link/timestamp.h"
+#include "../link/transport.h"
+#include "../pages/outputformat.h"
+#include "../pages/systempage.h"
+#include "commgroup.h"
+#include "logpane.h"
+
+namespace rfid {
+
+namespace {
+QLabel *panel(const char *name, const QString &text, int width)
+{
+    auto *l = new QLabel(text);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setFixedWidth(width);
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    return l;
+}
+
+QWidget *placeholderPage(const char *name)
+{
+    auto *w = new QWidget;
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+} // namespace
+
+TForm1::TForm1(const WindowOptions &options, QWidget *parent)
+    : QMainWindow(parent)
+    , m_library(options.readerPath)
+    , m_allPages(options.allPages)
+{
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("RFID"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    buildWindow();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildWindow()
+{
+    // Page 0: the output format page, with the groups the layout keeps hidden.
+    auto *page0 = new QWidget;
+    page0->setObjectName(QStringLiteral("TabSheet1"));
+    auto *page0Layout = new QVBoxLayout(page0);
+    page0Layout->addWidget(new OutputFormatPage(*this));
+    auto *comm = new CommGroup;
+    m_address = comm->address();
+    page0Layout->addWidget(comm);
+
+    auto *mode = new QGroupBox(QStringLiteral("读卡状态切换"));
+    mode->setObjectName(QStringLiteral("GroupBox4"));
+    auto *modeLayout = new QVBoxLayout(mode);
+    auto *readWrite = new QRadioButton(QStringLiteral("读写状态"));
+    readWrite->setObjectName(QStringLiteral("RadioButton3"));
+    readWrite->setChecked(true);
+    m_debug = new QRadioButton(QStringLiteral("USB数据调试状态状态            "));
+    m_debug->setObjectName(QStringLiteral("RadioButton4"));
+    auto *autoDetect = new QRadioButton(QStringLiteral("自动检测卡状态"));
+    autoDetect->setObjectName(QStringLiteral("RadioButton19"));
+    modeLayout->addWidget(readWrite);
+    modeLayout->addWidget(m_debug);
+    modeLayout->addWidget(autoDetect);
+    page0Layout->addWidget(mode);
+    page0Layout->addStretch();
+    comm->setVisible(false);
+    mode->setVisible(false);
+
+    m_pages = new QTabWidget;
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->setMinimumSize(529, 561);
+    m_pages->addTab(page0, QStringLiteral("USB reader intelligent setting  "));
+    auto *system = new SystemPage(*this);
+    system->setObjectName(QStringLiteral("TabSheet4"));
+    m_pages->addTab(system, QStringLiteral("系统命令"));
+    m_pages->addTab(placeholderPage("TabSheet2"), QStringLiteral("S50/S70"));
+    m_pages->addTab(placeholderPage("TabSheet3"), QStringLiteral("Ultralight"));
+    m_pages->addTab(placeholderPage("TabSheet5"), QStringLiteral("ISO14443B"));
+    m_pages->addTab(placeholderPage("TabSheet6"), QStringLiteral("ISO15693"));
+    for (int i = 1; i < m_pages->count(); ++i)
+        m_pages->setTabVisible(i, false);
+    // Only the operator's own page changes stop the loops; changes made by the
+    // program (start-up, showing tabs) do not.
+    connect(m_pages->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index >= 0 && index != m_pages->currentIndex())
+            QTimer::singleShot(0, this, [this] { PageControl1Change(m_pages->currentIndex()); });
+    });
+
+    auto *logGroup = new QGroupBox;
+    logGroup->setObjectName(QStringLiteral("GroupBox2"));
+    logGroup->setMinimumWidth(307);
+    auto *logLayout = new QVBoxLayout(logGroup);
+    m_log = new LogPane;
+    logLayout->addWidget(m_log);
+
+    auto *central = new QWidget;
+    auto *layout = new QHBoxLayout(central);
+    layout->addWidget(m_pages, 0);
+    layout->addWidget(logGroup, 1);
+    setCentralWidget(central);
+
+    auto *bar = new QStatusBar;
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    bar->setFixedHeight(27);
+    bar->addWidget(panel("StatusPanel0", QStringLiteral("  RFID"), 150));
+    bar->addWidget(panel("StatusPanel1", QString(), 30));
+    bar->addWidget(panel("StatusPanel2", QStringLiteral(" DEMO V 6.0"), 400));
+    m_clock = panel("StatusPanel3", QString(), 200);
+    m_clock->setAccessibleName(QStringLiteral("Clock"));
+    bar->addWidget(m_clock);
+    setStatusBar(bar);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(1000);
+    connect(m_timer, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    m_timer->start();
+
+    resize(858, 651);
+    if (m_allPages)
+        showEverything();
+}
+
+void TForm1::showEverything()
+{
+    for (int i = 0; i < m_pages->count(); ++i)
+        m_pages->setTabVisible(i, true);
+    for (const char *name : {"GroupBox1", "GroupBox4", "GroupBox5"})
+        if (auto *g = findChild<QWidget *>(QString::fromLatin1(name)))
+            g->setVisible(true);
+}
+
+void TForm1::FormCreate()
+{
+    m_pages->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { min-width: %1px; }").arg(529 / 3 - 1 - 24));
+    m_address->setCurrentIndex(0);
+    if (auto *baud = findChild<QComboBox *>(QStringLiteral("ComboBox2")))
+        baud->setCurrentIndex(0);
+    m_pages->setCurrentIndex(0);
+}
+
+void TForm1::PageControl1Change(int)
+{
+    for (int i = 1; i <= 11; ++i)
+        if (auto *box = findChild<QAbstractButton *>(QStringLiteral("CheckBox%1").arg(i)))
+            box->setChecked(false);
+}
+
+void TForm1::Timer1Timer()
+{
+    m_clock->setText(clockText(QDateTime::currentDateTime()));
+}
+
+bool TForm1::debugEcho() const
+{
+    return m_debug->isChecked();
+}
+
+void TForm1::log(const QString &entry)
+{
+    m_log->addEntry(entry);
+}
+
+void TForm1::setAddress(const QString &item)
+{
+    const int index = m_address->findText(item);
+    if (index >= 0)
+        m_address->setCurrentIndex(index);
+}
+
+QString TForm1::Send(const QString &command)
+{
+    if (hasOddDigits(command)) {
+        log(QStringLiteral("Command %1 has an odd number of hex digits; nothing was sent.   %2")
+                .arg(hexDigits(command), timeStamp()) + kCrLf);
+        return {};
+    }
+    return SendHex(frameText(m_address->currentText(), command));
+}
+
+QString TForm1::SendHex(const QString &frame)
+{
+    const QString digits = hexDigits(frame);
+    if (debugEcho())
+        log(QStringLiteral("发送...") + digits);
+    if (digits.size() % 2) {
+        log(QStringLiteral("The frame has an odd number of hex digits; nothing was sent.   ") + timeStamp() + kCrLf);
+        return {};
+    }
+    if (digits.size() / 2 > kMaxFrameBytes) {
+        log(QStringLiteral("The frame of %1 bytes is longer than %2 bytes; nothing was sent.   ")
+                .arg(digits.size() / 2)
+                .arg(kMaxFrameBytes)
+            + timeStamp() + kCrLf);
+        return {};
+    }
+    // Every exchange starts empty, so no earlier answer passes for this one.
+    m_recdata.clear();
+    const ExchangeResult result = exchange(m_library, hexToBytes(digits));
+    if (!result.error.isEmpty()) {
+        log(result.error);
+        return {};
+    }
+    m_recdata = result.recdata;
+    if (debugEcho())
+        log(QStringLiteral("接收...") + m_recdata);
+    return result.recdata;
+}
+
+void TForm1::wait(int ms, const std::function<bool()> &done)
+{
+    // Sleeps until the next event or the deadline: the wait costs no processor
+    // time, and clicks, timers and repaints are still served at once.
+    QElapsedTimer clock;
+    clock.start();
+    ++m_waitDepth;
+    QCoreApplication::processEvents();
+    QTimer wake;
+    wake.setSingleShot(true);
+    while (!done()) {
+        const qint64 left = ms - clock.elapsed();
+        if (left <= 0)
+            break;
+        wake.start(int(left));
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    --m_waitDepth;
+}
+
+void TForm1::Delay(int ms, const QString &own)
+{
+    // The handler's own answer decides: neither a nested command nor serial
+    // bytes end this wait or stand in for the answer.
+    wait(ms, [&own] { return !own.isEmpty(); });
+}
+
+void TForm1::Delay(int ms)
+{
+    wait(ms, [this] { return !m_recdata.isEmpty(); });
+}
+
+void TForm1::Delayy(int ms)
+{
+    wait(ms, [] { return false; });
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    emit aboutToClose();
+    if (m_waitDepth > 0) {
+        // A handler or loop is suspended in a wait: the program ends here, so
+        // that none of them resumes and nothing more goes to the reader.
+        std::fflush(nullptr);
+        std::_Exit(0);
+    }
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace rfid

@@ -1,0 +1,85 @@
+// The main window: pages on the left, the log on the right, a status bar with
+// a clock below. It owns the reader link that every page uses.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+
+#include "../link/readerlibrary.h"
+#include "../pages/commandhost.h"
+
+class QComboBox;
+class QLabel;
+class QRadioButton;
+class QTabWidget;
+class QTimer;
+
+namespace rfid {
+
+class LogPane;
+
+struct WindowOptions {
+    QString readerPath;       // the reader library to load
+    bool allPages = false;    // show the tabs and groups the layout hides
+};
+
+class TForm1 : public QMainWindow, public CommandHost
+{
+    Q_OBJECT
+public:
+    explicit TForm1(const WindowOptions &options, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // CommandHost
+    QString Send(const QString &command) override;
+    QString SendHex(const QString &frame) override;
+    void Delay(int ms, const QString &own) override;
+    void Delayy(int ms) override;
+    void log(const QString &entry) override;
+    QString recdata() const override { return m_recdata; }
+    void clearRecdata() override { m_recdata.clear(); }
+    void setAddress(const QString &item) override;
+
+    // The spec-level wait: until the shared recdata is non-empty (the repeat
+    // loops pace themselves by it).
+    void Delay(int ms);
+    // Serial bytes land here (appended).
+    void appendRecdata(const QString &hex) { m_recdata += hex; }
+
+    LogPane *logPane() const { return m_log; }
+    ReaderLibrary &readerLibrary() { return m_library; }
+    bool debugEcho() const;
+    int waitDepth() const { return m_waitDepth; }
+
+signals:
+    // Before the window closes (the serial port closes on it).
+    void aboutToClose();
+
+public slots:
+    void FormCreate();
+    void PageControl1Change(int index);
+    void Timer1Timer();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildWindow();
+    void showEverything();
+    void wait(int ms, const std::function<bool()> &done);
+
+    ReaderLibrary m_library;
+    QString m_recdata;
+    int m_waitDepth = 0;
+    bool m_allPages;
+
+    QTabWidget *m_pages = nullptr;
+    LogPane *m_log = nullptr;
+    QLabel *m_clock = nullptr;
+    QTimer *m_timer = nullptr;
+    QComboBox *m_address = nullptr;
+    QRadioButton *m_debug = nullptr;
+};
+
+} // namespace rfid

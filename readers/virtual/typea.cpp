@@ -1,0 +1,9 @@
+#include "vreader.h"
+
+namespace vreader {
+
+void registerTypeA(VirtualReader &)
+{
+}
+
+} // namespace vreader

@@ -1,0 +1,9 @@
+#include "vreader.h"
+
+namespace vreader {
+
+void registerTypeB(VirtualReader &)
+{
+}
+
+} // namespace vreader

@@ -1,0 +1,177 @@
+#include "support.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTest>
+
+#include "../link/frame.h"
+#include "../link/hextext.h"
+
+namespace rfid::test {
+
+QString scriptedPath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/librfidscripted.so");
+}
+
+QString virtualPath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/librfidvirtual.so");
+}
+
+QByteArray bytes(const QString &hex)
+{
+    return hexToBytes(hex);
+}
+
+QByteArray response(int status, const QString &dataHex, int address)
+{
+    const QString body = byteHex(unsigned(address)) + byteHex(unsigned(hexDigits(dataHex).size() / 2 + 1))
+        + byteHex(unsigned(status)) + hexDigits(dataHex);
+    return hexToBytes(QStringLiteral("AA") + body + byteHex(xorOfHex(body)) + QStringLiteral("BB"));
+}
+
+Scripted::Scripted()
+    : m_lib(scriptedPath())
+{
+    if (!m_lib.load())
+        qFatal("scripted reader: %s", qPrintable(m_lib.errorString()));
+}
+
+void Scripted::reset()
+{
+    reinterpret_cast<void (*)()>(m_lib.resolve("readerScriptReset"))();
+}
+
+void Scripted::respond(const QByteArray &answer, int reported)
+{
+    reinterpret_cast<void (*)(const unsigned char *, int, int)>(m_lib.resolve("readerScriptRespond"))(
+        reinterpret_cast<const unsigned char *>(answer.constData()), int(answer.size()), reported);
+}
+
+void Scripted::failWrites(int count)
+{
+    reinterpret_cast<void (*)(int)>(m_lib.resolve("readerScriptFailWrites"))(count);
+}
+
+int Scripted::requestCount()
+{
+    return reinterpret_cast<int (*)()>(m_lib.resolve("readerScriptRequestCount"))();
+}
+
+QByteArray Scripted::request(int index)
+{
+    QByteArray buffer(1024, 0);
+    const int n = reinterpret_cast<int (*)(int, unsigned char *, int)>(m_lib.resolve("readerScriptRequest"))(
+        index, reinterpret_cast<unsigned char *>(buffer.data()), int(buffer.size()));
+    return n < 0 ? QByteArray() : buffer.left(n);
+}
+
+QString Scripted::requestHex(int index)
+{
+    QString hex = bytesToHex(request(index));
+    QStringList pairs;
+    for (int i = 0; i + 1 < hex.size(); i += 2)
+        pairs << hex.mid(i, 2);
+    return pairs.join(u' ');
+}
+
+QStringList Scripted::requestsHex()
+{
+    QStringList out;
+    for (int i = 0; i < requestCount(); ++i)
+        out << requestHex(i);
+    return out;
+}
+
+void resetVirtualReader()
+{
+    QLibrary lib(virtualPath());
+    if (!lib.load())
+        qFatal("virtual reader: %s", qPrintable(lib.errorString()));
+    reinterpret_cast<void (*)()>(lib.resolve("readerReset"))();
+}
+
+Window::Window(const QString &readerPath, bool allPages)
+{
+    WindowOptions options;
+    options.readerPath = readerPath;
+    options.allPages = allPages;
+    m_form = std::make_unique<TForm1>(options);
+    m_form->show();
+}
+
+Window::~Window() = default;
+
+void Window::click(const QString &button)
+{
+    auto *b = find<QAbstractButton>(button);
+    if (!b)
+        qFatal("no button %s", qPrintable(button));
+    b->click();
+}
+
+void Window::setText(const QString &edit, const QString &text)
+{
+    if (auto *e = find<QLineEdit>(edit)) {
+        e->setText(text);
+        return;
+    }
+    if (auto *c = find<QComboBox>(edit)) {
+        c->setEditText(text);
+        return;
+    }
+    qFatal("no edit %s", qPrintable(edit));
+}
+
+void Window::choose(const QString &combo, const QString &item)
+{
+    auto *c = find<QComboBox>(combo);
+    if (!c || c->findText(item) < 0)
+        qFatal("no combo %s with item %s", qPrintable(combo), qPrintable(item));
+    c->setCurrentIndex(c->findText(item));
+}
+
+void Window::check(const QString &box, bool on)
+{
+    auto *b = find<QAbstractButton>(box);
+    if (!b)
+        qFatal("no check box %s", qPrintable(box));
+    b->setChecked(on);
+}
+
+QString maskTimes(QString line)
+{
+    static const QRegularExpression time(QStringLiteral("(0[1-9]|1[0-2]):[0-5]\\d:[0-5]\\d [AP]M"));
+    return line.replace(time, QStringLiteral("<time>"));
+}
+
+QStringList Window::lines() const
+{
+    QStringList out;
+    for (const QString &l : m_form->logPane()->lines())
+        out << maskTimes(l);
+    // An empty pane still has its one empty block.
+    if (out.size() == 1 && out.first().isEmpty())
+        out.clear();
+    return out;
+}
+
+QStringList Window::takeLines()
+{
+    const QStringList all = lines();
+    const QStringList fresh = all.mid(m_taken);
+    m_taken = int(all.size());
+    return fresh;
+}
+
+void Window::clearLog()
+{
+    m_form->logPane()->clearAll();
+    m_taken = 0;
+}
+
+} // namespace rfid::test
