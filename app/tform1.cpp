@@ -23,8 +23,12 @@
 #include "../link/hextext.h"
 #include "../link/timestamp.h"
 #include "../link/transport.h"
+#include "../pages/classicpage.h"
+#include "../pages/iso15693page.h"
 #include "../pages/outputformat.h"
 #include "../pages/systempage.h"
+#include "../pages/typebpage.h"
+#include "../pages/ultralightpage.h"
 #include "commgroup.h"
 #include "logpane.h"
 
@@ -39,13 +43,6 @@ QLabel *panel(const char *name, const QString &text, int width)
     l->setFrameShape(QFrame::Panel);
     l->setFrameShadow(QFrame::Sunken);
     return l;
-}
-
-QWidget *placeholderPage(const char *name)
-{
-    auto *w = new QWidget;
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
 }
 } // namespace
 
@@ -100,10 +97,10 @@ void TForm1::buildWindow()
     auto *system = new SystemPage(*this);
     system->setObjectName(QStringLiteral("TabSheet4"));
     m_pages->addTab(system, QStringLiteral("系统命令"));
-    m_pages->addTab(placeholderPage("TabSheet2"), QStringLiteral("S50/S70"));
-    m_pages->addTab(placeholderPage("TabSheet3"), QStringLiteral("Ultralight"));
-    m_pages->addTab(placeholderPage("TabSheet5"), QStringLiteral("ISO14443B"));
-    m_pages->addTab(placeholderPage("TabSheet6"), QStringLiteral("ISO15693"));
+    m_pages->addTab(new ClassicPage(*this), QStringLiteral("S50/S70"));
+    m_pages->addTab(new UltralightPage(*this), QStringLiteral("Ultralight"));
+    m_pages->addTab(new TypeBPage(*this), QStringLiteral("ISO14443B"));
+    m_pages->addTab(new Iso15693Page(*this), QStringLiteral("ISO15693"));
     for (int i = 1; i < m_pages->count(); ++i)
         m_pages->setTabVisible(i, false);
     // Only the operator's own page changes stop the loops; changes made by the
