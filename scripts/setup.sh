@@ -3,7 +3,7 @@
 # Usage: scripts/setup.sh BUILD_DIR [cmake options...]
 set -eu
 cd "$(dirname "$0")/.."
-PACKAGES="cmake g++ make qt6-base-dev qt6-serialport-dev libhidapi-dev libgl-dev xvfb xauth fonts-wqy-zenhei libbenchmark-dev libgtest-dev clang libclang-rt-14-dev imagemagick"
+PACKAGES="cmake g++ make qt6-base-dev qt6-serialport-dev libhidapi-dev libgl-dev xvfb xauth fonts-wqy-zenhei libbenchmark-dev libgtest-dev clang libclang-rt-14-dev imagemagick ccache pkg-config"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
@@ -13,5 +13,7 @@ if [ -n "$missing" ]; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
 fi
 build="$1"; shift
-cmake -S . -B "$build" "$@"
+# ccache with paths relative to the checkout: another clone reuses the objects.
+export CCACHE_BASEDIR="$(pwd)"
+cmake -S . -B "$build" -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache "$@"
 cmake --build "$build" -j"$(nproc)"

@@ -66,7 +66,8 @@ READER_EXPORT int READER_CALL hidReadData(int, int maxLength, unsigned char *buf
         return 0;
     s.hasCurrent = false;
     const int n = std::min<int>(maxLength, int(s.current.bytes.size()));
-    std::memcpy(buffer, s.current.bytes.data(), size_t(std::max(n, 0)));
+    if (n > 0)
+        std::memcpy(buffer, s.current.bytes.data(), size_t(n));
     return s.current.reported < 0 ? n : s.current.reported;
 }
 
@@ -104,7 +105,9 @@ READER_EXPORT int readerScriptRequest(int index, unsigned char *buffer, int maxL
     if (index < 0 || index >= int(s.requests.size()))
         return -1;
     const auto &r = s.requests[size_t(index)];
-    std::memcpy(buffer, r.data(), size_t(std::min<int>(maxLength, int(r.size()))));
+    const int n = std::min<int>(maxLength, int(r.size()));
+    if (n > 0)
+        std::memcpy(buffer, r.data(), size_t(n));
     return int(r.size());
 }
 
