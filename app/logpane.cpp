@@ -30,17 +30,34 @@ LogPane::LogPane(QWidget *parent)
     // The document's own history would record every added entry; edits are
     // tracked here instead (see recordEdit).
     document()->setUndoRedoEnabled(false);
+    m_flushTimer.setSingleShot(true);
+    m_flushTimer.setInterval(kFlushMs);
+    connect(&m_flushTimer, &QTimer::timeout, this, &LogPane::flush);
 }
 
 void LogPane::addEntry(const QString &entry)
 {
     QString text = entry;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_pending.append(text);
+    if (!m_flushTimer.isActive())
+        m_flushTimer.start();
+}
+
+void LogPane::flush()
+{
+    m_flushTimer.stop();
+    if (m_pending.isEmpty())
+        return;
+    // One paragraph per entry, as appending them one by one would give.
+    const QString text = m_pending.join(u'\n');
+    m_pending.clear();
     appendPlainText(text);
 }
 
-QStringList LogPane::lines() const
+QStringList LogPane::lines()
 {
+    flush();
     QStringList out;
     for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
         out.append(b.text());
@@ -67,6 +84,7 @@ LogPane::Region LogPane::regionAroundSelection() const
 
 template <typename F> void LogPane::recordEdit(F &&doEdit)
 {
+    flush();   // the edit's positions are those of the full text
     if (isReadOnly()) {
         doEdit();
         return;
@@ -86,6 +104,7 @@ template <typename F> void LogPane::recordEdit(F &&doEdit)
 
 void LogPane::undoEdit()
 {
+    flush();
     if (m_undo.isEmpty())
         return;
     const Edit e = m_undo.takeLast();
@@ -98,6 +117,8 @@ void LogPane::undoEdit()
 
 void LogPane::clearAll()
 {
+    m_pending.clear();   // entries added before the clearing go with it
+    m_flushTimer.stop();
     clear();
     m_undo.clear();
 }
@@ -124,6 +145,7 @@ void LogPane::insertFromMimeData(const QMimeData *source)
 void LogPane::dropEvent(QDropEvent *e)
 {
     // A drag may move text between distant places; it cannot be taken back here.
+    flush();
     QPlainTextEdit::dropEvent(e);
     m_undo.clear();
 }

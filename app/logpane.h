@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QVector>
 
 namespace rfid {
@@ -15,10 +16,17 @@ public:
     explicit LogPane(QWidget *parent = nullptr);
 
     // One entry at the end; CR LF (or LF) inside or at its end breaks lines, so
-    // an entry ending in CR LF leaves an empty line after it.
+    // an entry ending in CR LF leaves an empty line after it. Entries reach the
+    // document in batches (at most every kFlushMs, and before anything reads or
+    // edits the pane), so a fast loop of commands does not lay out and paint
+    // the pane once per line.
     void addEntry(const QString &entry);
+    // Puts pending entries into the document now.
+    void flush();
     // The pane's lines, in order.
-    QStringList lines() const;
+    QStringList lines();
+
+    static constexpr int kFlushMs = 20;
 
     bool canUndoEdit() const { return !m_undo.isEmpty(); }
 
@@ -46,6 +54,8 @@ private:
     template <typename F> void recordEdit(F &&doEdit);
 
     QVector<Edit> m_undo;
+    QStringList m_pending;
+    QTimer m_flushTimer;
 };
 
 } // namespace rfid
