@@ -1,0 +1,38 @@
+// Any bytes as the response text a handler judges: never a crash, never a read
+// past the data, always one of the outcomes.
+#include <cstddef>
+#include <cstdint>
+
+#include "../link/hextext.h"
+#include "../link/response.h"
+#include "../pages/outputformat.h"
+
+using namespace rfid;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    // Once as the bytes a read delivered, once as arbitrary text.
+    const QString asHex = bytesToHex(data, int(size));
+    const QString asText = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
+    for (const QString &recdata : {asHex, asText}) {
+        const Response r = evaluate(recdata);
+        switch (r.outcome) {
+        case Outcome::Success:
+            (void)readFormatEntry(r, QStringLiteral("12:00:00 AM"));
+            (void)r.dataText();
+            break;
+        case Outcome::NoData:
+        case Outcome::Failure:
+        case Outcome::Corrupted:
+            break;
+        default:
+            __builtin_trap();
+        }
+        OutcomeTexts texts;
+        texts.failure = QStringLiteral("x");
+        (void)outcomeEntry(r, texts, QStringLiteral("t"));
+        for (int k = -1; k < 260; ++k)
+            (void)r.byteText(k);
+    }
+    return 0;
+}
