@@ -216,6 +216,8 @@ SystemPage::SystemPage(CommandHost &host, QWidget *parent)
     grid->addWidget(pauseLabel, 1, 0);
     grid->addWidget(m_pause, 1, 1);
     grid->addWidget(unit, 1, 2);
+    m_pause->setMaximumWidth(80);
+    grid->setColumnStretch(3, 1);
     connect(m_pause, &QLineEdit::textChanged, this, &SystemPage::Edit22Change);
 
     auto *layout = new QVBoxLayout(this);
