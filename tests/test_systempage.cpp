@@ -43,7 +43,7 @@ private slots:
         resetVirtualReader();
     }
 
-    void pageAsSpecified_data()
+    void pageCaptions_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
@@ -84,7 +84,7 @@ private slots:
         for (const char *count : {"Edit31", "Edit12", "Edit34"})
             QTest::newRow(count) << count << "03";
     }
-    void pageAsSpecified()
+    void pageCaptions()
     {
         QFETCH(QString, name);
         QFETCH(QString, text);
