@@ -80,6 +80,16 @@ private slots:
         QCOMPARE(ask(r, request(0, {0x81, 0x05})), responseFrame(0, fail(kOverflow)));
         QCOMPARE(ask(r, request(0, {0x88, 0x16, 0x03})), responseFrame(0, ok()));
         QCOMPARE(r.led.period, uint8_t(0x16));
+        // Each indicator keeps its own period and count.
+        QCOMPARE(ask(r, request(0, {0x87, 0x20, 0x05})), responseFrame(0, ok()));
+        QCOMPARE(ask(r, request(0, {0x89, 0x30, 0x07})), responseFrame(0, ok()));
+        QCOMPARE(r.led.count, uint8_t(0x03));
+        QCOMPARE(r.ledR.period, uint8_t(0x20));
+        QCOMPARE(r.ledR.count, uint8_t(0x05));
+        QCOMPARE(r.buzzer.period, uint8_t(0x30));
+        QCOMPARE(r.buzzer.count, uint8_t(0x07));
+        QCOMPARE(ask(r, request(0, {0x89, 0x30})), responseFrame(0, fail(kBadParameter)));
+        QCOMPARE(r.buzzer.period, uint8_t(0x30));
         QCOMPARE(ask(r, request(0, {0x0F, 0x01})), responseFrame(0, ok()));
         QCOMPARE(r.readingMode, uint8_t(0x01));
         QCOMPARE(ask(r, request(0, {0x0F, 0x03})), responseFrame(0, fail(kBadParameter)));
