@@ -121,7 +121,7 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("request, ATQB") << "Button31" << response(0, "0C 50 5A 3C 19 E2 00 00 00 01 00 81 71")
                                        << QStringList{"操作成功   <time>", "", "卡片复位数据的长度为:0C",
-                                                      "返回操作后的数据为:505A3C19E2000000010081" "71", ""};
+                                                      "返回操作后的数据为:505A3C19E200000001008171", ""};
         QTest::newRow("request, status only")
             << "Button31" << response(0)
             << QStringList{"操作成功   <time>", "", "卡片复位数据的长度为:", "返回操作后的数据为:", ""};
