@@ -193,6 +193,11 @@ void TForm1::setAddress(const QString &item)
         m_address->setCurrentIndex(index);
 }
 
+QString TForm1::address() const
+{
+    return m_address->currentText();
+}
+
 QString TForm1::Send(const QString &command)
 {
     if (hasOddDigits(command)) {

@@ -40,6 +40,7 @@ public:
     QString recdata() const override { return m_recdata; }
     void clearRecdata() override { m_recdata.clear(); }
     void setAddress(const QString &item) override;
+    QString address() const override;
 
     // The spec-level wait: until the shared recdata is non-empty (the repeat
     // loops pace themselves by it).

@@ -27,6 +27,8 @@ public:
     virtual void clearRecdata() = 0;
     // Selects the reader address item ("00" to "20") that every frame carries.
     virtual void setAddress(const QString &item) = 0;
+    // The selected reader address item, as the combo shows it ("0a").
+    virtual QString address() const = 0;
 };
 
 } // namespace rfid
