@@ -177,9 +177,11 @@ Iso15693Page::Iso15693Page(CommandHost &host, QWidget *parent)
         connect(b, &QPushButton::clicked, this, slot);
         return b;
     };
+    // The repeat boxes' captions repeat: their screen reader names add the row.
     auto check = [&](const char *name, const QString &caption) {
         auto *c = new QCheckBox(caption);
         c->setObjectName(QString::fromLatin1(name));
+        c->setAccessibleName(caption.trimmed() + QStringLiteral(" (") + rowName + u')');
         return c;
     };
     // A field with its label to its right. Labels repeat from row to row, so

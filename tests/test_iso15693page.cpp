@@ -1,6 +1,9 @@
 // The ISO15693 page: its requests byte for byte, its log lines for each kind
 // of answer, and whole sessions against the virtual reader's tags.
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 #include "../link/frame.h"
@@ -68,6 +71,45 @@ private slots:
             QCOMPARE(c->count(), 4);
             QVERIFY(!c->isEditable());
         }
+    }
+
+    // Captions and labels with their trailing blanks; each field named by its label.
+    void captionsAndLabels()
+    {
+        Window w(scriptedPath());
+        const QList<QPair<QString, QString>> captions = {
+            {"CheckBox5", "连续读   "}, {"Button37", "防冲突"},      {"CheckBox6", "连续读     "},
+            {"Button38", "卡片读"},     {"CheckBox7", "连续写   "},  {"Button39", "卡片写"},
+            {"Button40", "锁定块"},     {"Button42", "选择卡"},      {"Button44", "写AFI"},
+            {"Button45", "锁定AFI"},    {"Button46", "写DSFID"},     {"Button47", "锁定DSFID"},
+            {"Button48", "系统信息"},   {"Button49", "块安全位"},
+        };
+        for (const auto &[name, caption] : captions)
+            QCOMPARE(w.find<QAbstractButton>(name)->text(), caption);
+        const QList<QPair<QString, QString>> labels = {
+            {"ComboBox10", "标志位    "}, {"Edit14", "起始块  "},        {"Edit13", "块数量  "},
+            {"Edit55", "卡的uid信息    "}, {"Edit48", "起始块  "},       {"Edit49", "块数量  "},
+            {"Edit16", "要写的数据    "},  {"Edit50", "卡uid  "},        {"Edit18", "要锁的块号           "},
+            {"Edit19", "卡的uid信息  "},   {"ComboBox19", "标志位    "}, {"Edit15", "AFI"},
+            {"Edit28", "卡uid  "},         {"Edit32", "卡的uid信息  "},  {"Edit17", "DSFID"},
+            {"Edit36", "卡uid  "},         {"Edit38", "卡的uid信息  "},  {"Edit41", "卡的uid信息  "},
+            {"Edit21", "起始块号  "},      {"Edit20", "数据长度  "},
+        };
+        QHash<QWidget *, QString> labelOf;
+        for (QLabel *l : w.find(QStringLiteral("TabSheet6"))->findChildren<QLabel *>())
+            if (l->buddy())
+                labelOf[l->buddy()] = l->text();
+        for (const auto &[name, label] : labels) {
+            QWidget *field = w.find(name);
+            QCOMPARE(labelOf.value(field), label);
+            QVERIFY(field->accessibleName().startsWith(label.trimmed()));
+        }
+        QVERIFY(!w.find(QStringLiteral("Edit43"))->accessibleName().isEmpty());
+        const QStringList texts = {"01", "05", "05", "01", "11 22 33 44", "05", "06", "08", "00", "05"};
+        const QStringList edits = {"Edit14", "Edit13", "Edit48", "Edit49", "Edit16",
+                                   "Edit18", "Edit15", "Edit17", "Edit21", "Edit20"};
+        for (int i = 0; i < edits.size(); ++i)
+            QCOMPARE(w.find<QLineEdit>(edits[i])->text(), texts[i]);
     }
 
     void requests_data()
