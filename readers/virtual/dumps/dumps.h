@@ -26,7 +26,16 @@ struct ClassicBlock {
 
     bool isKnown(int i) const { return (known >> i) & 1; }
     bool allKnown() const { return known == 0xFFFF; }
-    bool operator==(const ClassicBlock &) const = default;
+    // The same known bytes; what an unknown byte holds does not count.
+    bool operator==(const ClassicBlock &other) const
+    {
+        if (known != other.known)
+            return false;
+        for (int i = 0; i < 16; ++i)
+            if (isKnown(i) && bytes[i] != other.bytes[i])
+                return false;
+        return true;
+    }
 };
 
 struct ClassicDump {
