@@ -396,6 +396,7 @@ trailing words)";
                               "pm3-ntag216-empty.json", "flipper-Slix_cap_default.nfc"})
             QTest::newRow(f) << q(kDumps + "/" + f);
         QTest::newRow("mini-messy.nfc (?? bytes)") << q(kOwn + "/mini-messy.nfc");
+        QTest::newRow("ultralight-16p.bin (no version, no signature)") << q(kOwn + "/ultralight-16p.bin");
     }
     void roundTrip()
     {

@@ -74,8 +74,8 @@ struct UltralightDump {
     std::string type;           // "NTAG216", "Mifare Ultralight" ...; empty: named by page count on save
     std::vector<std::array<uint8_t, 4>> pages;   // the card's whole memory: NTAG216 has 231
     int pagesRead = 0;          // pages 0 to pagesRead-1 hold read data; the rest are zeros
-    Bytes version;              // GET_VERSION answer (8 bytes), empty when unknown
-    Bytes signature;            // READ_SIG answer (32 bytes), empty when unknown
+    std::array<uint8_t, 8> version{};     // GET_VERSION answer; all zero when unknown
+    std::array<uint8_t, 32> signature{};  // READ_SIG answer; all zero when unknown
     std::array<uint32_t, 3> counters{};
     std::array<uint8_t, 3> tearing{};
 

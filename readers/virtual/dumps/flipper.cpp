@@ -230,10 +230,14 @@ UltralightDump readUltralight(const Fields &f, const Line &deviceType, int versi
         u.type = std::string(t->value);
     else if (!iequals(deviceType.value, "NTAG/Ultralight"))
         u.type = std::string(deviceType.value);   // older files name the chip as the device type
-    if (const Line *l = f.find("Signature"))
-        u.signature = f.bytes(*l, 32);
-    if (const Line *l = f.find("Mifare version"))
-        u.version = f.bytes(*l, 8);
+    if (const Line *l = f.find("Signature")) {
+        const Bytes b = f.bytes(*l, 32);
+        std::copy(b.begin(), b.end(), u.signature.begin());
+    }
+    if (const Line *l = f.find("Mifare version")) {
+        const Bytes b = f.bytes(*l, 8);
+        std::copy(b.begin(), b.end(), u.version.begin());
+    }
     for (int i = 0; i < 3; ++i) {
         if (const Line *l = f.find("Counter " + std::to_string(i))) {
             const auto v = parseNumber(l->value, 0xFFFFFF);
@@ -411,8 +415,8 @@ std::string write(const UltralightDump &u)
     std::string out = header("NTAG/Ultralight", u.uid) + nfcA(u.atqa, u.sak);
     out += "# NTAG/Ultralight specific data\nData format version: 2\nNTAG/Ultralight type: ";
     out += u.type.empty() ? detail::ultralightTypeForPages(u.pages.size()) : u.type;
-    out += "\nSignature: " + hexText(u.signature.empty() ? Bytes(32, 0) : u.signature);
-    out += "\nMifare version: " + hexText(u.version.empty() ? Bytes(8, 0) : u.version) + "\n";
+    out += "\nSignature: " + hexText(u.signature.data(), u.signature.size());
+    out += "\nMifare version: " + hexText(u.version.data(), u.version.size()) + "\n";
     for (int i = 0; i < 3; ++i) {
         out += "Counter " + std::to_string(i) + ": " + std::to_string(u.counters[i]) + "\n";
         out += "Tearing " + std::to_string(i) + ": " + hexText(&u.tearing[i], 1) + "\n";

@@ -14,14 +14,15 @@ struct Json {
     int line = 0;
     std::string text;   // a string's value, a number's digits
     std::vector<Json> items;
-    std::vector<std::pair<std::string, Json>> members;
+    std::vector<std::string> names;   // an object's members: names[i] is values[i]'s
+    std::vector<Json> values;
 
     // A member by name, in either letter case.
     const Json *get(std::string_view key) const
     {
-        for (const auto &[k, v] : members)
-            if (iequals(k, key))
-                return &v;
+        for (size_t i = 0; i < names.size(); ++i)
+            if (iequals(names[i], key))
+                return &values[i];
         return nullptr;
     }
 };
@@ -104,7 +105,8 @@ private:
                     fail(m_line, "bad JSON: expected ':' after " + quoted(key) + ", found " + found());
                 ++m_pos;
                 Json member = value();
-                v.members.emplace_back(std::move(key), std::move(member));
+                v.names.push_back(std::move(key));
+                v.values.push_back(std::move(member));
                 const char e = peek("an object");
                 if (e == ',')
                     ++m_pos;
@@ -236,7 +238,9 @@ std::map<long, const Json *> numbered(const Json &blocks, long limit, const std:
     if (blocks.kind != Json::Object)
         fail(blocks.line, std::string("\"blocks\" is ") + kindName(blocks.kind) + ", expected an object");
     std::map<long, const Json *> out;
-    for (const auto &[key, value] : blocks.members) {
+    for (size_t i = 0; i < blocks.names.size(); ++i) {
+        const std::string &key = blocks.names[i];
+        const Json &value = blocks.values[i];
         const auto n = parseNumber(key, 1L << 20);
         const bool digits = !key.empty() && std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; });
         if (!digits)
@@ -306,7 +310,9 @@ ClassicDump readClassic(const Json &root)
                                       std::string("a Classic ") + ClassicDump::typeName(type) + " has sectors 0 to " +
                                           std::to_string(d.sectorCount() - 1),
                                       "sector");
-        for (const auto &[s, entry] : sectors) {
+        for (const auto &[sector, json] : sectors) {
+            const long s = sector;
+            const Json *entry = json;
             if (entry->kind != Json::Object)
                 fail(entry->line, "sector " + std::to_string(s) + " is " + kindName(entry->kind) + ", expected an object");
             ClassicBlock &trailer = d.blocks[ClassicDump::trailerBlock(int(s))];
@@ -360,9 +366,9 @@ UltralightDump readUltralight(const Json &root)
     if (auto sak = optionalHex(card, "SAK", 1))
         u.sak = (*sak)[0];
     if (auto version = optionalHex(card, "Version", 8))
-        u.version = *version;
+        std::copy(version->begin(), version->end(), u.version.begin());
     if (auto signature = optionalHex(card, "Signature", 32))
-        u.signature = *signature;
+        std::copy(signature->begin(), signature->end(), u.signature.begin());
     for (int i = 0; i < 3; ++i) {
         const std::string n = std::to_string(i);
         if (auto c = optionalHex(card, ("Counter" + n).c_str(), 3))   // least significant byte first
