@@ -187,7 +187,7 @@ private slots:
     }
 
     // Comments, blank lines, either letter case, hex bytes together, "??",
-    // version 2's ATQA order, CR LF and junk lines after the blocks.
+    // version 2's ATQA order, CR LF and junk lines before the header and after the blocks.
     void tolerantFlipper()
     {
         const std::string text = readFile(kOwn + "/mini-messy.nfc");

@@ -312,6 +312,8 @@ bool looksLikeText(std::string_view s)
     return true;
 }
 
+// A "Filetype:" or "Device type:" line anywhere, so that junk a tool put
+// before the header does not hide the file's format.
 bool hasFlipperHeader(std::string_view s)
 {
     size_t pos = 0;
@@ -319,11 +321,10 @@ bool hasFlipperHeader(std::string_view s)
         size_t end = s.find('\n', pos);
         if (end == std::string_view::npos)
             end = s.size();
-        std::string_view line = detail::trim(s.substr(pos, end - pos));
+        const std::string_view line = detail::trim(s.substr(pos, end - pos));
         pos = end + 1;
-        if (line.empty() || line[0] == '#')
-            continue;
-        return detail::istartsWith(line, "Filetype:") || detail::istartsWith(line, "Device type:");
+        if (detail::istartsWith(line, "Filetype:") || detail::istartsWith(line, "Device type:"))
+            return true;
     }
     return false;
 }
