@@ -1,17 +1,22 @@
 #!/bin/sh
-# Builds the fuzz targets with clang and runs each for a bounded time.
-# Usage: scripts/fuzz.sh [seconds per target, default 60]
+# Builds the libFuzzer targets with clang and runs each for a bounded time.
+# Usage: scripts/fuzz.sh [SECONDS per target, default 60] [TARGET...]
+# New inputs and crash files go to build-fuzz/, never into the repository.
 set -eu
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
-CC=clang CXX=clang++ scripts/setup.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRFID_FUZZ=ON \
-  -DRFID_SANITIZE=ON -DRFID_BENCH=OFF -DBUILD_TESTING=OFF
-for target in build-fuzz/fuzz_*; do
-  [ -x "$target" ] || continue
-  name=$(basename "$target" | sed 's/^fuzz_//')
-  work=$(mktemp -d)
-  [ -d "fuzz/corpus/$name" ] && cp -r "fuzz/corpus/$name/." "$work/"
-  echo "== $target for ${seconds}s"
-  "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "$work" 2>&1 | tail -n 4
-  rm -rf "$work"
+[ $# -gt 0 ] && shift
+build=build-fuzz
+launcher=""
+command -v ccache >/dev/null && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+cmake -S . -B "$build" -DRFID_FUZZ=ON -DBUILD_TESTING=OFF -DRFID_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ $launcher >/dev/null
+targets="$*"
+[ -n "$targets" ] || targets=$(cd fuzz && ls fuzz_*.cpp | sed 's/\.cpp$//')
+for t in $targets; do
+  cmake --build "$build" --target "$t" -j2
+  seeds="fuzz/corpus/${t#fuzz_}"
+  found="$build/corpus/${t#fuzz_}"
+  mkdir -p "$found" "$build/artifacts"
+  "$build/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    -artifact_prefix="$build/artifacts/$t-" "$found" "$seeds"
 done
