@@ -42,7 +42,7 @@ public:
     void setAddress(const QString &item) override;
     QString address() const override;
 
-    // The spec-level wait: until the shared recdata is non-empty (the repeat
+    // The plain wait: until the shared recdata is non-empty (the repeat
     // loops pace themselves by it).
     void Delay(int ms);
     // Serial bytes land here (appended).
