@@ -75,10 +75,14 @@ CommGroup::CommGroup(TForm1 &form, QWidget *parent)
     connect(m_baud, &QComboBox::currentIndexChanged, this, &CommGroup::ComboBox2Change);
     connect(m_burst, &SerialBurst::arrival, this, &CommGroup::arrived);
     connect(m_comm, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
-        // A device that goes away while open would report again and again:
-        // say so once and close it (after the port has finished its own work).
-        if (error == QSerialPort::ResourceError && m_comm->isOpen())
+        // A device that goes away while open fails every read, tens of
+        // thousands of times a second: say so once and close it (after the
+        // port has finished its own work).
+        const bool lost = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
+        if (lost && m_comm->isOpen() && !m_failing) {
+            m_failing = true;
             QTimer::singleShot(0, this, &CommGroup::portFailed);
+        }
     });
     connect(&m_form, &TForm1::aboutToClose, this, [this] {
         m_burst->discard();
@@ -94,6 +98,7 @@ void CommGroup::Button1Click()
         return;
     }
     m_comm->setPortName(name);
+    m_portName = name;
     // The path only listens: the port is never written to.
     if (!m_comm->open(QIODevice::ReadOnly)) {
         m_form.log(QStringLiteral("串口 %1 打开失败：%2   ").arg(name, m_comm->errorString()) + timeStamp() + kCrLf);
@@ -133,9 +138,10 @@ void CommGroup::ComboBox2Change()
 
 void CommGroup::portFailed()
 {
+    m_failing = false;
     if (!m_comm->isOpen())
         return;
-    m_form.log(QStringLiteral("串口 %1 出错：%2，已关闭。   ").arg(m_comm->portName(), m_comm->errorString())
+    m_form.log(QStringLiteral("串口 %1 读取出错，已关闭：%2   ").arg(m_portName, m_comm->errorString())
                + timeStamp() + kCrLf);
     m_comm->clearError();
     Button2Click();

@@ -55,6 +55,8 @@ private:
     QSerialPort *m_comm;
     SerialBurst *m_burst;
     bool m_recdataFullSaid = false;
+    QString m_portName;        // as the operator chose it
+    bool m_failing = false;   // a lost device's close is on its way
 };
 
 } // namespace rfid

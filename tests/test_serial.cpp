@@ -300,6 +300,22 @@ private slots:
         QVERIFY2(again.open(QIODevice::ReadOnly), qPrintable(again.errorString()));
     }
 
+    // The other end goes away (an adapter pulled out): said once, port closed.
+    void portGoesAway()
+    {
+        Pty pty;
+        Window w(scriptedPath());
+        openOn(w, pty, "RadioButton19");
+        ::close(pty.master);
+        pty.master = -1;
+        QTRY_VERIFY(!comm(w)->isOpen());
+        QTest::qWait(200);
+        const QStringList lines = w.takeLines();
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(lines[0].startsWith(QStringLiteral("串口 %1 读取出错，已关闭：").arg(pty.name)), qPrintable(lines[0]));
+        QVERIFY(enabled(w, "Button1") && !enabled(w, "Button2"));
+    }
+
     // 1 MiB of random bytes that never pauses: the window keeps serving its
     // clock, one arrival and recdata stay capped with their fronts kept, each
     // cap is said once, and reports are still decoded from their own bytes.
