@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -68,7 +69,7 @@ void TForm1::buildWindow()
     page0->setObjectName(QStringLiteral("TabSheet1"));
     auto *page0Layout = new QVBoxLayout(page0);
     page0Layout->addWidget(new OutputFormatPage(*this));
-    auto *comm = new CommGroup;
+    auto *comm = new CommGroup(*this);
     m_address = comm->address();
     page0Layout->addWidget(comm);
 
@@ -80,7 +81,7 @@ void TForm1::buildWindow()
     readWrite->setChecked(true);
     m_debug = new QRadioButton(QStringLiteral("USB数据调试状态状态            "));
     m_debug->setObjectName(QStringLiteral("RadioButton4"));
-    auto *autoDetect = new QRadioButton(QStringLiteral("自动检测卡状态"));
+    auto *autoDetect = m_autoDetect = new QRadioButton(QStringLiteral("自动检测卡状态"));
     autoDetect->setObjectName(QStringLiteral("RadioButton19"));
     modeLayout->addWidget(readWrite);
     modeLayout->addWidget(m_debug);
@@ -179,6 +180,20 @@ void TForm1::Timer1Timer()
 bool TForm1::debugEcho() const
 {
     return m_debug->isChecked();
+}
+
+bool TForm1::autoDetect() const
+{
+    return m_autoDetect->isChecked();
+}
+
+qsizetype TForm1::appendRecdata(const QString &hex)
+{
+    qsizetype room = std::max<qsizetype>(0, kRecdataCap - m_recdata.size());
+    room -= room % 2;
+    const qsizetype take = std::min(room, hex.size() - hex.size() % 2);
+    m_recdata += QStringView(hex).left(take);
+    return take;
 }
 
 void TForm1::log(const QString &entry)

@@ -45,12 +45,18 @@ public:
     // The plain wait: until the shared recdata is non-empty (the repeat
     // loops pace themselves by it).
     void Delay(int ms);
-    // Serial bytes land here (appended).
-    void appendRecdata(const QString &hex) { m_recdata += hex; }
+    // Serial bytes land here (appended). recdata holds at most kRecdataCap
+    // characters: past it the new bytes are dropped, never the front. Returns
+    // how many characters were appended (whole bytes).
+    static constexpr qsizetype kRecdataCap = 2 * 64 * 1024;
+    qsizetype appendRecdata(const QString &hex);
+    // Takes back the last `chars` characters (a recognised card report's own).
+    void dropRecdataTail(qsizetype chars) { m_recdata.chop(chars); }
 
     LogPane *logPane() const { return m_log; }
     ReaderLibrary &readerLibrary() { return m_library; }
     bool debugEcho() const;
+    bool autoDetect() const;   // automatic card detection mode
     int waitDepth() const { return m_waitDepth; }
 
 signals:
@@ -81,6 +87,7 @@ private:
     QTimer *m_timer = nullptr;
     QComboBox *m_address = nullptr;
     QRadioButton *m_debug = nullptr;
+    QRadioButton *m_autoDetect = nullptr;
 };
 
 } // namespace rfid
