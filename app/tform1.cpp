@@ -30,7 +30,11 @@
 #include "../pages/typebpage.h"
 #include "../pages/ultralightpage.h"
 #include "commgroup.h"
+#include "console.h"
 #include "logpane.h"
+#include "menus.h"
+#include "repeatloops.h"
+#include "skins.h"
 
 namespace rfid {
 
@@ -71,6 +75,9 @@ void TForm1::buildWindow()
     auto *comm = new CommGroup;
     m_address = comm->address();
     page0Layout->addWidget(comm);
+    auto *console = new Console(*this);
+    page0Layout->addWidget(console);
+    console->setVisible(false);
 
     auto *mode = new QGroupBox(QStringLiteral("读卡状态切换"));
     mode->setObjectName(QStringLiteral("GroupBox4"));
@@ -141,6 +148,12 @@ void TForm1::buildWindow()
     connect(m_timer, &QTimer::timeout, this, &TForm1::Timer1Timer);
     m_timer->start();
 
+    m_skin = new SkinData(this);
+    m_menus = new MainMenus(*this);
+    // Every page is built: the repeat check boxes find their buttons by name.
+    m_loops = new RepeatLoops(*this);
+    m_loops->bind(this);
+
     resize(858, 651);
     if (m_allPages)
         showEverything();
@@ -162,12 +175,14 @@ void TForm1::FormCreate()
     if (auto *baud = findChild<QComboBox *>(QStringLiteral("ComboBox2")))
         baud->setCurrentIndex(0);
     m_pages->setCurrentIndex(0);
+    m_skin->loadFromCollection(4);
 }
 
 void TForm1::PageControl1Change(int)
 {
+    // A cleared box ends its loop at the loop's next check.
     for (int i = 1; i <= 11; ++i)
-        if (auto *box = findChild<QAbstractButton *>(QStringLiteral("CheckBox%1").arg(i)))
+        for (auto *box : findChildren<QAbstractButton *>(QStringLiteral("CheckBox%1").arg(i)))
             box->setChecked(false);
 }
 
@@ -269,16 +284,30 @@ void TForm1::Delayy(int ms)
     wait(ms, [] { return false; });
 }
 
-void TForm1::closeEvent(QCloseEvent *event)
+void TForm1::endNowIfWaiting()
 {
-    emit aboutToClose();
     if (m_waitDepth > 0) {
         // A handler or loop is suspended in a wait: the program ends here, so
         // that none of them resumes and nothing more goes to the reader.
         std::fflush(nullptr);
         std::_Exit(0);
     }
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    emit aboutToClose();
+    endNowIfWaiting();
     QMainWindow::closeEvent(event);
+}
+
+void TForm1::exitProgram()
+{
+    if (m_waitDepth > 0) {
+        emit aboutToClose();
+        endNowIfWaiting();
+    }
+    QCoreApplication::quit();
 }
 
 } // namespace rfid

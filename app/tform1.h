@@ -18,6 +18,9 @@ class QTimer;
 namespace rfid {
 
 class LogPane;
+class MainMenus;
+class RepeatLoops;
+class SkinData;
 
 struct WindowOptions {
     QString readerPath;       // the reader library to load
@@ -51,6 +54,13 @@ public:
     ReaderLibrary &readerLibrary() { return m_library; }
     bool debugEcho() const;
     int waitDepth() const { return m_waitDepth; }
+    RepeatLoops *repeatLoops() const { return m_loops; }
+    SkinData *skinData() const { return m_skin; }
+    MainMenus *menus() const { return m_menus; }
+
+    // "Exit": ends the message loop; inside a wait (a handler or a repeat loop
+    // suspended) the program ends at once, so that nothing more is sent.
+    void exitProgram();
 
 signals:
     // Before the window closes (the serial port closes on it).
@@ -68,6 +78,7 @@ private:
     void buildWindow();
     void showEverything();
     void wait(int ms, const std::function<bool()> &done);
+    void endNowIfWaiting();
 
     ReaderLibrary m_library;
     QString m_recdata;
@@ -80,6 +91,9 @@ private:
     QTimer *m_timer = nullptr;
     QComboBox *m_address = nullptr;
     QRadioButton *m_debug = nullptr;
+    RepeatLoops *m_loops = nullptr;
+    SkinData *m_skin = nullptr;
+    MainMenus *m_menus = nullptr;
 };
 
 } // namespace rfid
