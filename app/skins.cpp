@@ -38,6 +38,11 @@ QGroupBox { background-color: @panel; border: 1px solid @border; border-radius: 
 QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 8px; padding: 0 4px; color: @title; background-color: @window; }
 QLabel, QCheckBox, QRadioButton { background: transparent; color: @text; }
 QCheckBox:disabled, QRadioButton:disabled, QLabel:disabled { color: @disabled; }
+QCheckBox::indicator, QRadioButton::indicator { width: 12px; height: 12px; border: 1px solid @border; background-color: @base; }
+QRadioButton::indicator { border-radius: 7px; }
+QCheckBox::indicator:checked { background-color: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @accent, stop:1 @accent); border: 1px solid @border; }
+QRadioButton::indicator:checked { background-color: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5, stop:0 @accent, stop:0.55 @accent, stop:0.65 @base, stop:1 @base); }
+QCheckBox::indicator:hover, QRadioButton::indicator:hover { border: 1px solid @accent; }
 QPushButton { background-color: @button; color: @buttonText; border: 1px solid @border; border-radius: 3px; padding: 3px 10px; min-height: 18px; }
 QPushButton:hover { background-color: @hover; }
 QPushButton:pressed, QPushButton:checked { background-color: @accent; color: @accentText; }
