@@ -53,13 +53,19 @@ QStringList menuTexts(const QMenu *menu)
     return out;
 }
 
-// Child modes: "Exit" while the console loop waits, and "Exit" with nothing running.
+// Child modes: "Exit" or closing the window while the console loop waits, and
+// "Exit" with nothing running.
 int exitChild(const QString &mode)
 {
     Window w(scriptedPath());
-    if (mode == QLatin1String("exit-during-loop")) {
+    if (mode.endsWith(QLatin1String("-during-loop"))) {
         w.setText(QStringLiteral("Edit6"), QStringLiteral("50"));
-        QTimer::singleShot(300, &w.form(), [&w] { action(w, "N4")->trigger(); });
+        QTimer::singleShot(300, &w.form(), [&w, mode] {
+            if (mode.startsWith(QLatin1String("exit")))
+                action(w, "N4")->trigger();
+            else
+                w.form().close();
+        });
         w.click(QStringLiteral("CheckBox3"));
         std::printf("RESUMED\n");
         std::fflush(stdout);
@@ -255,6 +261,7 @@ private slots:
     {
         QTest::addColumn<QString>("mode");
         QTest::newRow("during a loop") << "exit-during-loop";
+        QTest::newRow("window closed during a loop") << "close-during-loop";
         QTest::newRow("idle") << "exit-idle";
     }
     void exitEndsTheProgram()
