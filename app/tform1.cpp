@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -100,7 +101,14 @@ void TForm1::buildWindow()
     m_pages = new QTabWidget;
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_pages->setMinimumSize(529, 561);
-    m_pages->addTab(page0, QStringLiteral("USB reader intelligent setting  "));
+    // With its hidden groups shown the page is taller than the control: it
+    // scrolls rather than squeezing its groups over each other.
+    auto *page0Scroll = new QScrollArea;
+    page0Scroll->setObjectName(QStringLiteral("TabSheet1Scroll"));
+    page0Scroll->setFrameShape(QFrame::NoFrame);
+    page0Scroll->setWidgetResizable(true);
+    page0Scroll->setWidget(page0);
+    m_pages->addTab(page0Scroll, QStringLiteral("USB reader intelligent setting  "));
     auto *system = new SystemPage(*this);
     system->setObjectName(QStringLiteral("TabSheet4"));
     m_pages->addTab(system, QStringLiteral("系统命令"));
