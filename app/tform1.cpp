@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -31,7 +32,11 @@
 #include "../pages/typebpage.h"
 #include "../pages/ultralightpage.h"
 #include "commgroup.h"
+#include "console.h"
 #include "logpane.h"
+#include "menus.h"
+#include "repeatloops.h"
+#include "skins.h"
 
 namespace rfid {
 
@@ -72,6 +77,9 @@ void TForm1::buildWindow()
     auto *comm = new CommGroup(*this);
     m_address = comm->address();
     page0Layout->addWidget(comm);
+    auto *console = new Console(*this);
+    page0Layout->addWidget(console);
+    console->setVisible(false);
 
     auto *mode = new QGroupBox(QStringLiteral("读卡状态切换"));
     mode->setObjectName(QStringLiteral("GroupBox4"));
@@ -94,7 +102,14 @@ void TForm1::buildWindow()
     m_pages = new QTabWidget;
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_pages->setMinimumSize(529, 561);
-    m_pages->addTab(page0, QStringLiteral("USB reader intelligent setting  "));
+    // With its hidden groups shown the page is taller than the control: it
+    // scrolls rather than squeezing its groups over each other.
+    auto *page0Scroll = new QScrollArea;
+    page0Scroll->setObjectName(QStringLiteral("TabSheet1Scroll"));
+    page0Scroll->setFrameShape(QFrame::NoFrame);
+    page0Scroll->setWidgetResizable(true);
+    page0Scroll->setWidget(page0);
+    m_pages->addTab(page0Scroll, QStringLiteral("USB reader intelligent setting  "));
     auto *system = new SystemPage(*this);
     system->setObjectName(QStringLiteral("TabSheet4"));
     m_pages->addTab(system, QStringLiteral("系统命令"));
@@ -142,6 +157,12 @@ void TForm1::buildWindow()
     connect(m_timer, &QTimer::timeout, this, &TForm1::Timer1Timer);
     m_timer->start();
 
+    m_skin = new SkinData(this);
+    m_menus = new MainMenus(*this);
+    // Every page is built: the repeat check boxes find their buttons by name.
+    m_loops = new RepeatLoops(*this);
+    m_loops->bind(this);
+
     resize(858, 651);
     if (m_allPages)
         showEverything();
@@ -163,12 +184,14 @@ void TForm1::FormCreate()
     if (auto *baud = findChild<QComboBox *>(QStringLiteral("ComboBox2")))
         baud->setCurrentIndex(0);
     m_pages->setCurrentIndex(0);
+    m_skin->loadFromCollection(4);
 }
 
 void TForm1::PageControl1Change(int)
 {
+    // A cleared box ends its loop at the loop's next check.
     for (int i = 1; i <= 11; ++i)
-        if (auto *box = findChild<QAbstractButton *>(QStringLiteral("CheckBox%1").arg(i)))
+        for (auto *box : findChildren<QAbstractButton *>(QStringLiteral("CheckBox%1").arg(i)))
             box->setChecked(false);
 }
 
@@ -289,16 +312,30 @@ void TForm1::Delayy(int ms)
     wait(ms, [] { return false; });
 }
 
-void TForm1::closeEvent(QCloseEvent *event)
+void TForm1::endNowIfWaiting()
 {
-    emit aboutToClose();
     if (m_waitDepth > 0) {
         // A handler or loop is suspended in a wait: the program ends here, so
         // that none of them resumes and nothing more goes to the reader.
         std::fflush(nullptr);
         std::_Exit(0);
     }
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    emit aboutToClose();
+    endNowIfWaiting();
     QMainWindow::closeEvent(event);
+}
+
+void TForm1::exitProgram()
+{
+    if (m_waitDepth > 0) {
+        emit aboutToClose();
+        endNowIfWaiting();
+    }
+    QCoreApplication::quit();
 }
 
 } // namespace rfid

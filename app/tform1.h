@@ -18,6 +18,9 @@ class QTimer;
 namespace rfid {
 
 class LogPane;
+class MainMenus;
+class RepeatLoops;
+class SkinData;
 
 struct WindowOptions {
     QString readerPath;       // the reader library to load
@@ -58,6 +61,13 @@ public:
     bool debugEcho() const;
     bool autoDetect() const;   // automatic card detection mode
     int waitDepth() const { return m_waitDepth; }
+    RepeatLoops *repeatLoops() const { return m_loops; }
+    SkinData *skinData() const { return m_skin; }
+    MainMenus *menus() const { return m_menus; }
+
+    // "Exit": ends the message loop; inside a wait (a handler or a repeat loop
+    // suspended) the program ends at once, so that nothing more is sent.
+    void exitProgram();
 
 signals:
     // Before the window closes (the serial port closes on it).
@@ -75,6 +85,7 @@ private:
     void buildWindow();
     void showEverything();
     void wait(int ms, const std::function<bool()> &done);
+    void endNowIfWaiting();
 
     ReaderLibrary m_library;
     QString m_recdata;
@@ -88,6 +99,10 @@ private:
     QComboBox *m_address = nullptr;
     QRadioButton *m_debug = nullptr;
     QRadioButton *m_autoDetect = nullptr;
+
+    RepeatLoops *m_loops = nullptr;
+    SkinData *m_skin = nullptr;
+    MainMenus *m_menus = nullptr;
 };
 
 } // namespace rfid
