@@ -224,6 +224,7 @@ ClassicPage::ClassicPage(CommandHost &host, QWidget *parent)
         row.name = s.caption;
         row.valueName = s.valueLabel.trimmed();
         row.sector = edit(s.sector, s.sectorText);
+        row.sector->setMaximumWidth(50);
         row.value = edit(s.value, s.valueText);
         row.key = edit(s.key, QStringLiteral("3C 5E 71 9D 2B 64"));
         auto *req = radio(s.req, QStringLiteral("Idle"), s.caption, true);

@@ -78,7 +78,7 @@ QListWidget *pageList(const char *name, int selected)
     list->setCursor(Qt::PointingHandCursor);
     list->setStyleSheet(QStringLiteral("QListWidget { background: #d4d0c8; }"));
     list->setCurrentRow(selected);
-    list->setMaximumHeight(110);
+    list->setMinimumHeight(200);
     return list;
 }
 } // namespace
