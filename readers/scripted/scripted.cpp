@@ -66,7 +66,8 @@ READER_EXPORT int READER_CALL hidReadData(int, int maxLength, unsigned char *buf
         return 0;
     s.hasCurrent = false;
     const int n = std::min<int>(maxLength, int(s.current.bytes.size()));
-    std::memcpy(buffer, s.current.bytes.data(), size_t(std::max(n, 0)));
+    if (n > 0)   // an empty answer has no bytes to copy (and no pointer to copy from)
+        std::memcpy(buffer, s.current.bytes.data(), size_t(n));
     return s.current.reported < 0 ? n : s.current.reported;
 }
 
