@@ -1,5 +1,6 @@
 // The S50/S70 page: its frames, its log lines for every outcome, the refusal
 // of half bytes, and the Classic card of the virtual reader through the window.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -44,6 +45,33 @@ private slots:
     {
         Scripted().reset();
         resetVirtualReader();
+    }
+
+    // The repeat loops find these by name; a screen reader tells every field apart.
+    void controls()
+    {
+        Window w(scriptedPath());
+        const QList<QPair<QString, QString>> captions = {
+            {"CheckBox2", "连续读      "}, {"CheckBox1", "连续写        "}, {"CheckBox4", "连续读        "},
+            {"CheckBox12", "CheckBox12"}, {"Button8", "读卡"}, {"Button9", "写卡"}, {"Button16", "Halt"},
+            {"Button29", "读卡号"}, {"Button26", "初始化"}, {"Button10", "加值"}, {"Button15", "减值"}};
+        for (const auto &[name, caption] : captions)
+            QCOMPARE(w.find<QAbstractButton>(name)->text(), caption);
+        QCOMPARE(w.find<QComboBox>(QStringLiteral("ComboBox3"))->count(), 64);
+        QCOMPARE(w.find<QComboBox>(QStringLiteral("ComboBox3"))->itemText(63), QStringLiteral("3f"));
+        QWidget *page = w.find(QStringLiteral("TabSheet2"));
+        QStringList names;
+        for (QWidget *field : page->findChildren<QWidget *>()) {
+            if (!qobject_cast<QLineEdit *>(field) && !qobject_cast<QComboBox *>(field) && !qobject_cast<QAbstractButton *>(field))
+                continue;
+            if (qobject_cast<QLineEdit *>(field) && qobject_cast<QComboBox *>(field->parentWidget()))
+                continue;   // a combo's own edit
+            const QString name = field->accessibleName().isEmpty() ? qobject_cast<QAbstractButton *>(field)
+                    ? qobject_cast<QAbstractButton *>(field)->text() : QString() : field->accessibleName();
+            QVERIFY2(!name.isEmpty(), qPrintable(field->objectName()));
+            names << name;
+        }
+        QCOMPARE(names.size(), QSet<QString>(names.begin(), names.end()).size());
     }
 
     void defaultFrames_data()

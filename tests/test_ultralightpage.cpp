@@ -1,5 +1,7 @@
 // The Ultralight page: its frames, decimal page lists, log lines for every
 // outcome, and the Ultralight card of the virtual reader through the window.
+#include <QAbstractButton>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 
@@ -21,6 +23,28 @@ private slots:
     {
         Scripted().reset();
         resetVirtualReader();
+    }
+
+    // The repeat loops find these by name; a screen reader tells every field apart.
+    void controls()
+    {
+        Window w(scriptedPath());
+        const QList<QPair<QString, QString>> captions = {{"CheckBox8", "连续读      "}, {"CheckBox9", "连续读      "},
+                                                         {"CheckBox10", "连续写      "}, {"Button55", "Read"},
+                                                         {"Button17", "Halt"}, {"Button18", "读卡"}, {"Button54", "Write"}};
+        for (const auto &[name, caption] : captions)
+            QCOMPARE(w.find<QAbstractButton>(name)->text(), caption);
+        QWidget *page = w.find(QStringLiteral("TabSheet3"));
+        QStringList names;
+        for (QWidget *field : page->findChildren<QWidget *>()) {
+            if (!qobject_cast<QLineEdit *>(field) && !qobject_cast<QListWidget *>(field) && !qobject_cast<QAbstractButton *>(field))
+                continue;
+            const auto *button = qobject_cast<QAbstractButton *>(field);
+            const QString name = !field->accessibleName().isEmpty() ? field->accessibleName() : button ? button->text() : QString();
+            QVERIFY2(!name.isEmpty(), qPrintable(field->objectName()));
+            names << name;
+        }
+        QCOMPARE(names.size(), QSet<QString>(names.begin(), names.end()).size());
     }
 
     void frames_data()
