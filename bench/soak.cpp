@@ -1,6 +1,8 @@
 // Soak: one repeat loop against the virtual reader for a given time, with the
 // resident memory and the log's size sampled every 10 s.
-// Usage: soak [seconds=600] [check box=CheckBox2] [pause ms=10]
+// Usage: soak [seconds=600] [check box=CheckBox2] [pause ms=10] [clear]
+// With "clear" the log is emptied after each sample, so that what remains of
+// the growth is the tool's own.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -33,6 +35,7 @@ int main(int argc, char *argv[])
     const int seconds = args.size() > 1 ? args[1].toInt() : 600;
     const QString boxName = args.size() > 2 ? args[2] : QStringLiteral("CheckBox2");
     const QString pause = args.size() > 3 ? args[3] : QStringLiteral("10");
+    const bool clearLog = args.size() > 4 && args[4] == QLatin1String("clear");
 
     WindowOptions options;
     options.readerPath = QCoreApplication::applicationDirPath() + QStringLiteral("/librfidvirtual.so");
@@ -53,6 +56,8 @@ int main(int argc, char *argv[])
         window.logPane()->flush();
         std::printf("%lld,%ld,%d\n", clock.elapsed() / 1000, residentKiB(), window.logPane()->blockCount());
         std::fflush(stdout);
+        if (clearLog)
+            window.logPane()->clearAll();
     };
     QTimer sampler;
     QObject::connect(&sampler, &QTimer::timeout, &window, sample);

@@ -7,6 +7,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 [ $# -gt 0 ] && shift
 build=build-fuzz
+export CCACHE_BASEDIR="$(pwd)"
 launcher=""
 command -v ccache >/dev/null && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
 cmake -S . -B "$build" -DRFID_FUZZ=ON -DBUILD_TESTING=OFF -DRFID_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ $launcher >/dev/null
@@ -17,6 +18,14 @@ for t in $targets; do
   seeds="fuzz/corpus/${t#fuzz_}"
   found="$build/corpus/${t#fuzz_}"
   mkdir -p "$found" "$build/artifacts"
-  "$build/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-    -artifact_prefix="$build/artifacts/$t-" "$found" "$seeds"
+  # The fuzzer's progress goes to a log; its last lines (or all of a failure) here.
+  log="$build/$t.log"
+  if "$build/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    -artifact_prefix="$build/artifacts/$t-" "$found" "$seeds" >"$log" 2>&1; then
+    echo "$t: $(grep -E '^Done' "$log")"
+  else
+    tail -n 60 "$log"
+    echo "$t: FAILED (inputs in $build/artifacts)"
+    exit 1
+  fi
 done
