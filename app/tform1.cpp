@@ -29,6 +29,7 @@
 #include "../pages/systempage.h"
 #include "../pages/typebpage.h"
 #include "../pages/ultralightpage.h"
+#include "cardfield.h"
 #include "commgroup.h"
 #include "logpane.h"
 
@@ -50,6 +51,7 @@ TForm1::TForm1(const WindowOptions &options, QWidget *parent)
     : QMainWindow(parent)
     , m_library(options.readerPath)
     , m_allPages(options.allPages)
+    , m_saveFieldDir(options.saveFieldDir)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("RFID"));
@@ -57,6 +59,8 @@ TForm1::TForm1(const WindowOptions &options, QWidget *parent)
                    | Qt::WindowCloseButtonHint);
     buildWindow();
     FormCreate();
+    if (!options.fieldFile.isEmpty())
+        loadCardField(m_library, options.fieldFile, [this](const QString &entry) { log(entry); });
 }
 
 TForm1::~TForm1() = default;
@@ -276,6 +280,14 @@ void TForm1::Delayy(int ms)
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
+    // First of all, so that the operator's writes to the cards are kept even
+    // when a wait below ends the program at once. The log pane goes with the
+    // window: the lines go to the standard error too.
+    if (!m_saveFieldDir.isEmpty())
+        saveCardField(m_library, m_saveFieldDir, [this](const QString &entry) {
+            log(entry);
+            std::fprintf(stderr, "%s\n", qPrintable(entry.trimmed()));
+        });
     emit aboutToClose();
     if (m_waitDepth > 0) {
         // A handler or loop is suspended in a wait: the program ends here, so

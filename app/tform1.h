@@ -22,6 +22,8 @@ class LogPane;
 struct WindowOptions {
     QString readerPath;       // the reader library to load
     bool allPages = false;    // show the tabs and groups the layout hides
+    QString fieldFile;        // dumps to put into the virtual reader's field at start
+    QString saveFieldDir;     // where the field's cards are saved when the window closes
 };
 
 class TForm1 : public QMainWindow, public CommandHost
@@ -74,6 +76,7 @@ private:
     QString m_recdata;
     int m_waitDepth = 0;
     bool m_allPages;
+    QString m_saveFieldDir;
 
     QTabWidget *m_pages = nullptr;
     LogPane *m_log = nullptr;
