@@ -123,6 +123,11 @@ void LogPane::clearAll()
     m_undo.clear();
 }
 
+void LogPane::cutEdit()
+{
+    recordEdit([&] { cut(); });
+}
+
 void LogPane::keyPressEvent(QKeyEvent *e)
 {
     if (e == QKeySequence::Undo) {

@@ -33,6 +33,8 @@ public:
 public slots:
     void undoEdit();
     void clearAll();
+    // Cut as the context menu does it: recorded, so undo takes it back.
+    void cutEdit();
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;

@@ -10,12 +10,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -31,7 +33,11 @@
 #include "../pages/ultralightpage.h"
 #include "cardfield.h"
 #include "commgroup.h"
+#include "console.h"
 #include "logpane.h"
+#include "menus.h"
+#include "repeatloops.h"
+#include "skins.h"
 
 namespace rfid {
 
@@ -72,9 +78,12 @@ void TForm1::buildWindow()
     page0->setObjectName(QStringLiteral("TabSheet1"));
     auto *page0Layout = new QVBoxLayout(page0);
     page0Layout->addWidget(new OutputFormatPage(*this));
-    auto *comm = new CommGroup;
+    auto *comm = new CommGroup(*this);
     m_address = comm->address();
     page0Layout->addWidget(comm);
+    auto *console = new Console(*this);
+    page0Layout->addWidget(console);
+    console->setVisible(false);
 
     auto *mode = new QGroupBox(QStringLiteral("读卡状态切换"));
     mode->setObjectName(QStringLiteral("GroupBox4"));
@@ -84,7 +93,7 @@ void TForm1::buildWindow()
     readWrite->setChecked(true);
     m_debug = new QRadioButton(QStringLiteral("USB数据调试状态状态            "));
     m_debug->setObjectName(QStringLiteral("RadioButton4"));
-    auto *autoDetect = new QRadioButton(QStringLiteral("自动检测卡状态"));
+    auto *autoDetect = m_autoDetect = new QRadioButton(QStringLiteral("自动检测卡状态"));
     autoDetect->setObjectName(QStringLiteral("RadioButton19"));
     modeLayout->addWidget(readWrite);
     modeLayout->addWidget(m_debug);
@@ -97,7 +106,14 @@ void TForm1::buildWindow()
     m_pages = new QTabWidget;
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_pages->setMinimumSize(529, 561);
-    m_pages->addTab(page0, QStringLiteral("USB reader intelligent setting  "));
+    // With its hidden groups shown the page is taller than the control: it
+    // scrolls rather than squeezing its groups over each other.
+    auto *page0Scroll = new QScrollArea;
+    page0Scroll->setObjectName(QStringLiteral("TabSheet1Scroll"));
+    page0Scroll->setFrameShape(QFrame::NoFrame);
+    page0Scroll->setWidgetResizable(true);
+    page0Scroll->setWidget(page0);
+    m_pages->addTab(page0Scroll, QStringLiteral("USB reader intelligent setting  "));
     auto *system = new SystemPage(*this);
     system->setObjectName(QStringLiteral("TabSheet4"));
     m_pages->addTab(system, QStringLiteral("系统命令"));
@@ -145,6 +161,12 @@ void TForm1::buildWindow()
     connect(m_timer, &QTimer::timeout, this, &TForm1::Timer1Timer);
     m_timer->start();
 
+    m_skin = new SkinData(this);
+    m_menus = new MainMenus(*this);
+    // Every page is built: the repeat check boxes find their buttons by name.
+    m_loops = new RepeatLoops(*this);
+    m_loops->bind(this);
+
     resize(858, 651);
     if (m_allPages)
         showEverything();
@@ -166,12 +188,14 @@ void TForm1::FormCreate()
     if (auto *baud = findChild<QComboBox *>(QStringLiteral("ComboBox2")))
         baud->setCurrentIndex(0);
     m_pages->setCurrentIndex(0);
+    m_skin->loadFromCollection(4);
 }
 
 void TForm1::PageControl1Change(int)
 {
+    // A cleared box ends its loop at the loop's next check.
     for (int i = 1; i <= 11; ++i)
-        if (auto *box = findChild<QAbstractButton *>(QStringLiteral("CheckBox%1").arg(i)))
+        for (auto *box : findChildren<QAbstractButton *>(QStringLiteral("CheckBox%1").arg(i)))
             box->setChecked(false);
 }
 
@@ -183,6 +207,20 @@ void TForm1::Timer1Timer()
 bool TForm1::debugEcho() const
 {
     return m_debug->isChecked();
+}
+
+bool TForm1::autoDetect() const
+{
+    return m_autoDetect->isChecked();
+}
+
+qsizetype TForm1::appendRecdata(const QString &hex)
+{
+    qsizetype room = std::max<qsizetype>(0, kRecdataCap - m_recdata.size());
+    room -= room % 2;
+    const qsizetype take = std::min(room, hex.size() - hex.size() % 2);
+    m_recdata += QStringView(hex).left(take);
+    return take;
 }
 
 void TForm1::log(const QString &entry)
@@ -278,24 +316,46 @@ void TForm1::Delayy(int ms)
     wait(ms, [] { return false; });
 }
 
-void TForm1::closeEvent(QCloseEvent *event)
+void TForm1::endNowIfWaiting()
 {
-    // First of all, so that the operator's writes to the cards are kept even
-    // when a wait below ends the program at once. The log pane goes with the
-    // window: the lines go to the standard error too.
-    if (!m_saveFieldDir.isEmpty())
-        saveCardField(m_library, m_saveFieldDir, [this](const QString &entry) {
-            log(entry);
-            std::fprintf(stderr, "%s\n", qPrintable(entry.trimmed()));
-        });
-    emit aboutToClose();
     if (m_waitDepth > 0) {
         // A handler or loop is suspended in a wait: the program ends here, so
         // that none of them resumes and nothing more goes to the reader.
         std::fflush(nullptr);
         std::_Exit(0);
     }
+}
+
+void TForm1::saveCardFieldOnce()
+{
+    // The log pane goes with the window: the lines go to the standard error too.
+    if (m_saveFieldDir.isEmpty() || m_fieldSaved)
+        return;
+    m_fieldSaved = true;
+    saveCardField(m_library, m_saveFieldDir, [this](const QString &entry) {
+        log(entry);
+        std::fprintf(stderr, "%s\n", qPrintable(entry.trimmed()));
+    });
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    // First of all, so that the operator's writes to the cards are kept even
+    // when a wait ends the program at once.
+    saveCardFieldOnce();
+    emit aboutToClose();
+    endNowIfWaiting();
     QMainWindow::closeEvent(event);
+}
+
+void TForm1::exitProgram()
+{
+    saveCardFieldOnce();   // quitting closes no window
+    if (m_waitDepth > 0) {
+        emit aboutToClose();
+        endNowIfWaiting();
+    }
+    QCoreApplication::quit();
 }
 
 } // namespace rfid

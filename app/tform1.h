@@ -18,6 +18,9 @@ class QTimer;
 namespace rfid {
 
 class LogPane;
+class MainMenus;
+class RepeatLoops;
+class SkinData;
 
 struct WindowOptions {
     QString readerPath;       // the reader library to load
@@ -44,16 +47,29 @@ public:
     void setAddress(const QString &item) override;
     QString address() const override;
 
-    // The spec-level wait: until the shared recdata is non-empty (the repeat
+    // The plain wait: until the shared recdata is non-empty (the repeat
     // loops pace themselves by it).
     void Delay(int ms);
-    // Serial bytes land here (appended).
-    void appendRecdata(const QString &hex) { m_recdata += hex; }
+    // Serial bytes land here (appended). recdata holds at most kRecdataCap
+    // characters: past it the new bytes are dropped, never the front. Returns
+    // how many characters were appended (whole bytes).
+    static constexpr qsizetype kRecdataCap = 2 * 64 * 1024;
+    qsizetype appendRecdata(const QString &hex);
+    // Takes back the last `chars` characters (a recognised card report's own).
+    void dropRecdataTail(qsizetype chars) { m_recdata.chop(chars); }
 
     LogPane *logPane() const { return m_log; }
     ReaderLibrary &readerLibrary() { return m_library; }
     bool debugEcho() const;
+    bool autoDetect() const;   // automatic card detection mode
     int waitDepth() const { return m_waitDepth; }
+    RepeatLoops *repeatLoops() const { return m_loops; }
+    SkinData *skinData() const { return m_skin; }
+    MainMenus *menus() const { return m_menus; }
+
+    // "Exit": ends the message loop; inside a wait (a handler or a repeat loop
+    // suspended) the program ends at once, so that nothing more is sent.
+    void exitProgram();
 
 signals:
     // Before the window closes (the serial port closes on it).
@@ -71,12 +87,15 @@ private:
     void buildWindow();
     void showEverything();
     void wait(int ms, const std::function<bool()> &done);
+    void endNowIfWaiting();
+    void saveCardFieldOnce();
 
     ReaderLibrary m_library;
     QString m_recdata;
     int m_waitDepth = 0;
     bool m_allPages;
     QString m_saveFieldDir;
+    bool m_fieldSaved = false;
 
     QTabWidget *m_pages = nullptr;
     LogPane *m_log = nullptr;
@@ -84,6 +103,11 @@ private:
     QTimer *m_timer = nullptr;
     QComboBox *m_address = nullptr;
     QRadioButton *m_debug = nullptr;
+    QRadioButton *m_autoDetect = nullptr;
+
+    RepeatLoops *m_loops = nullptr;
+    SkinData *m_skin = nullptr;
+    MainMenus *m_menus = nullptr;
 };
 
 } // namespace rfid

@@ -5,7 +5,10 @@
 
 #include "../link/hextext.h"
 #include "../link/response.h"
+#include "../pages/iso15693page.h"
 #include "../pages/outputformat.h"
+#include "../pages/systempage.h"
+#include "../pages/typebpage.h"
 
 using namespace rfid;
 
@@ -17,10 +20,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QString &recdata : {asHex, asText}) {
         const Response r = evaluate(recdata);
         switch (r.outcome) {
-        case Outcome::Success:
-            (void)readFormatEntry(r, QStringLiteral("12:00:00 AM"));
+        case Outcome::Success: {
+            const QString t = QStringLiteral("12:00:00 AM");
+            (void)readFormatEntry(r, t);
             (void)r.dataText();
+            (void)addressEntry(r, t);
+            (void)serialEntry(r, t);
+            (void)requestEntry(r, t);
+            (void)idNumberEntry(r, t);
+            (void)inventoryLines(r, t);
+            (void)readBlocksLines(r, t);
+            (void)systemInfoLines(r, t);
+            (void)securityStatusLines(r, t);
             break;
+        }
         case Outcome::NoData:
         case Outcome::Failure:
         case Outcome::Corrupted:
@@ -31,6 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         OutcomeTexts texts;
         texts.failure = QStringLiteral("x");
         (void)outcomeEntry(r, texts, QStringLiteral("t"));
+        // The data exchange judges the raw answer by a rule of its own.
+        (void)dataExchangeEntry(recdata, QStringLiteral("t"));
         for (int k = -1; k < 260; ++k)
             (void)r.byteText(k);
     }

@@ -1,14 +1,212 @@
 #include "ultralightpage.h"
 
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "../link/hextext.h"
+#include "../link/timestamp.h"
+#include "classicpage.h"
 #include "commandhost.h"
+#include "exchangeflow.h"
+#include "typeawidgets.h"
 
 namespace rfid {
+
+QString ultralightModeByte(bool all)
+{
+    return all ? QStringLiteral("01") : QStringLiteral("00");
+}
+
+QString pageByte(const QString &item)
+{
+    bool ok = false;
+    const int page = item.toInt(&ok, 10);
+    if (!ok || page < 0 || page > 0xFF)
+        return {};
+    return byteHex(unsigned(page));
+}
+
+QString readSerialCommand(const QString &mode)
+{
+    return QStringLiteral("E3") + mode;
+}
+
+QString readPageCommand(const QString &mode, const QString &page)
+{
+    return QStringLiteral("E0") + mode + page;
+}
+
+QString writePageCommand(const QString &mode, const QString &page, const QString &data)
+{
+    // The one byte no control sets: a single page, where the block write
+    // carries its block count.
+    return QStringLiteral("E1") + mode + QStringLiteral("01") + page + data;
+}
+
+QStringList readSerialLines(const Response &r, const QString &time)
+{
+    return {QStringLiteral("读卡号 操作成功   ") + time, QStringLiteral("卡号为:") + responseBytes(r, 4, 7) + kCrLf};
+}
+
+QStringList readPageLines(const Response &r, const QString &time)
+{
+    return {QStringLiteral("读卡 操作成功   ") + time, QStringLiteral("读卡返回数据为: ") + responseBytes(r, 4, 16),
+            QStringLiteral("卡ID号为:") + responseBytes(r, 20, 7) + kCrLf};
+}
+
+QStringList writePageLines(const Response &r, const QString &time)
+{
+    return {QStringLiteral("写卡操作成功   ") + time, QStringLiteral("卡号为:") + responseBytes(r, 4, 7) + kCrLf};
+}
+
+namespace {
+QListWidget *pageList(const char *name, int selected)
+{
+    auto *list = new QListWidget;
+    list->setObjectName(QString::fromLatin1(name));
+    for (int page = 0; page <= 15; ++page)
+        list->addItem(QStringLiteral("%1").arg(page, 2, 10, QLatin1Char('0')));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setCursor(Qt::PointingHandCursor);
+    list->setStyleSheet(QStringLiteral("QListWidget { background: #d4d0c8; }"));
+    list->setCurrentRow(selected);
+    list->setMinimumHeight(200);
+    return list;
+}
+} // namespace
 
 UltralightPage::UltralightPage(CommandHost &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
 {
     setObjectName(QStringLiteral("TabSheet3"));
+    using namespace typea;
+
+    // Serial number and halt.
+    const QString serialRow = QStringLiteral("Read");
+    auto *uli = radio("Uli", QStringLiteral("Idle"), serialRow, true);
+    m_serialAll = radio("Ula", QStringLiteral("All"), serialRow);
+    auto *readSerial = button("Button55", QStringLiteral("Read"));
+    auto *serialLoop = checkBox("CheckBox8", QStringLiteral("连续读      "), QStringLiteral("连续读（Read）"));
+    auto *halt = button("Button17", QStringLiteral("Halt"));
+    auto *outer = new QGroupBox;
+    outer->setObjectName(QStringLiteral("GroupBox6"));
+    auto *outerGrid = new QGridLayout(outer);
+    outerGrid->addWidget(pairBox("GroupBox23", uli, m_serialAll), 0, 0);
+    outerGrid->addWidget(new QLabel(QStringLiteral("Read  Card series number:  ")), 0, 1);
+    outerGrid->addWidget(readSerial, 0, 2);
+    outerGrid->addWidget(serialLoop, 0, 3);
+    outerGrid->addWidget(separator("Panel9"), 1, 0, 1, 4);
+    outerGrid->addWidget(new QLabel(QStringLiteral("Halt:")), 2, 1);
+    outerGrid->addWidget(halt, 2, 2);
+
+    // Read half.
+    const QString readRow = QStringLiteral("读卡");
+    m_readPage = pageList("ListBox1", 0);
+    auto *ulii = radio("Ulii", QStringLiteral("Idle"), readRow, true);
+    m_readAll = radio("Ulaa", QStringLiteral("All"), readRow);
+    auto *readPage = button("Button18", QStringLiteral("读卡"));
+    auto *readLoop = checkBox("CheckBox9", QStringLiteral("连续读      "), QStringLiteral("连续读（读卡）"));
+    auto *readHalf = new QGroupBox(QStringLiteral(" 读卡 "));
+    readHalf->setObjectName(QStringLiteral("GroupBox19"));
+    auto *readLayout = new QVBoxLayout(readHalf);
+    readLayout->addLayout(labelled(QStringLiteral("扇区："), m_readPage, readRow));
+    readLayout->addWidget(pairBox("GroupBox24", ulii, m_readAll));
+    readLayout->addWidget(readPage);
+    readLayout->addWidget(readLoop);
+
+    // Write half.
+    const QString writeRow = QStringLiteral("写卡");
+    m_writePage = pageList("ListBox2", 4);
+    m_data = edit("Edit56", QStringLiteral("00 00 00 00"));
+    m_data->setAccessibleName(QStringLiteral("页数据（写卡）"));
+    auto *uliii = radio("Uliii", QStringLiteral("Idle"), writeRow, true);
+    m_writeAll = radio("Ulaaa", QStringLiteral("All"), writeRow);
+    auto *writePage = button("Button54", QStringLiteral("Write"));
+    auto *writeLoop = checkBox("CheckBox10", QStringLiteral("连续写      "), QStringLiteral("连续写（写卡）"));
+    auto *writeHalf = new QGroupBox(QStringLiteral(" 写卡 "));
+    writeHalf->setObjectName(QStringLiteral("GroupBox20"));
+    auto *writeLayout = new QVBoxLayout(writeHalf);
+    writeLayout->addLayout(labelled(QStringLiteral("扇区："), m_writePage, writeRow));
+    writeLayout->addWidget(m_data);
+    writeLayout->addWidget(pairBox("GroupBox25", uliii, m_writeAll));
+    writeLayout->addWidget(writePage);
+    writeLayout->addWidget(writeLoop);
+
+    auto *readWrite = new QGroupBox(QStringLiteral("Ultralight 卡读写"));
+    readWrite->setObjectName(QStringLiteral("GroupBox18"));
+    auto *halves = new QHBoxLayout(readWrite);
+    halves->addWidget(readHalf);
+    halves->addWidget(writeHalf);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(outer);
+    layout->addWidget(separator("Panel16"));
+    layout->addWidget(readWrite);
+    layout->addStretch();
+
+    connect(readSerial, &QPushButton::clicked, this, &UltralightPage::Button55Click);
+    connect(halt, &QPushButton::clicked, this, &UltralightPage::Button17Click);
+    connect(readPage, &QPushButton::clicked, this, &UltralightPage::Button18Click);
+    connect(writePage, &QPushButton::clicked, this, &UltralightPage::Button54Click);
+}
+
+void UltralightPage::logLines(const QStringList &lines)
+{
+    for (const QString &line : lines)
+        m_host.log(line);
+}
+
+QString UltralightPage::selectedPage(QListWidget *list, const QString &name)
+{
+    const QListWidgetItem *item = list->currentItem();
+    const QString page = item && item->isSelected() ? pageByte(item->text()) : QString();
+    if (page.isEmpty())
+        m_host.log(QStringLiteral("%1：未选择页，未发送   ").arg(name) + timeStamp() + kCrLf);
+    return page;
+}
+
+void UltralightPage::Button55Click()
+{
+    const Response r = sendAndWait(m_host, readSerialCommand(ultralightModeByte(m_serialAll->isChecked())), 300);
+    if (reportOutcome(m_host, r, {QStringLiteral("读卡ID号操作失败   ")}))
+        logLines(readSerialLines(r, timeStamp()));
+}
+
+void UltralightPage::Button17Click()
+{
+    const Response r = sendAndWait(m_host, kHaltCommand, 300);
+    if (reportOutcome(m_host, r, {kHaltFailure}))
+        logLines(haltLines(timeStamp()));
+}
+
+void UltralightPage::Button18Click()
+{
+    const QString page = selectedPage(m_readPage, QStringLiteral("扇区（读卡）"));
+    if (page.isEmpty())
+        return;
+    const Response r = sendAndWait(m_host, readPageCommand(ultralightModeByte(m_readAll->isChecked()), page), 800);
+    if (reportOutcome(m_host, r, {QStringLiteral("读卡失败   ")}))
+        logLines(readPageLines(r, timeStamp()));
+}
+
+void UltralightPage::Button54Click()
+{
+    const QString page = selectedPage(m_writePage, QStringLiteral("扇区（写卡）"));
+    if (page.isEmpty() || !fieldsWhole(m_host, {{QStringLiteral("页数据（写卡）"), m_data->text()}}))
+        return;
+    const Response r =
+        sendAndWait(m_host, writePageCommand(ultralightModeByte(m_writeAll->isChecked()), page, m_data->text()), 500);
+    if (reportOutcome(m_host, r, {QStringLiteral("写卡操作失败   ")}))
+        logLines(writePageLines(r, timeStamp()));
 }
 
 } // namespace rfid
