@@ -62,6 +62,7 @@ MainMenus::MainMenus(TForm1 &form)
     item(m_popup, "N18", QStringLiteral("复制"), this, &MainMenus::N18Click);
     item(m_popup, "N19", QStringLiteral("粘贴..."), this, &MainMenus::N19Click);
     pane->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_popup, &QMenu::aboutToShow, pane, &LogPane::flush);
     connect(pane, &QWidget::customContextMenuRequested, this,
             [this, pane](const QPoint &pos) { m_popup->popup(pane->viewport()->mapToGlobal(pos)); });
 
@@ -122,6 +123,7 @@ void MainMenus::N15Click()
 
 void MainMenus::N20Click()
 {
+    m_form.logPane()->flush();   // entries still on their way belong to "all"
     m_form.logPane()->selectAll();
 }
 
@@ -132,6 +134,7 @@ void MainMenus::N17Click()
 
 void MainMenus::N18Click()
 {
+    m_form.logPane()->flush();
     m_form.logPane()->copy();
 }
 

@@ -5,10 +5,12 @@
 
 #include "../link/hextext.h"
 #include "../link/response.h"
+#include "../pages/classicpage.h"
 #include "../pages/iso15693page.h"
 #include "../pages/outputformat.h"
 #include "../pages/systempage.h"
 #include "../pages/typebpage.h"
+#include "../pages/ultralightpage.h"
 
 using namespace rfid;
 
@@ -32,6 +34,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             (void)readBlocksLines(r, t);
             (void)systemInfoLines(r, t);
             (void)securityStatusLines(r, t);
+            (void)classicReadLines(r, t);
+            (void)writeBlocksLines(r, t);
+            (void)cardNumberLines(r, t);
+            (void)initValueLines(r, t);
+            (void)changeValueLines(r, t);
+            (void)readSerialLines(r, t);
+            (void)readPageLines(r, t);
+            (void)writePageLines(r, t);
             break;
         }
         case Outcome::NoData:

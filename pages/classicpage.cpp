@@ -35,7 +35,7 @@ QString haltFlag(bool halt)
     return halt ? QStringLiteral("01") : QStringLiteral("00");
 }
 
-QString readBlocksCommand(const QString &mode, const QString &count, const QString &start, const QString &key)
+QString classicReadCommand(const QString &mode, const QString &count, const QString &start, const QString &key)
 {
     return QStringLiteral("20") + mode + count + start + key;
 }
@@ -63,7 +63,7 @@ QString responseBytes(const Response &r, int from, int count)
     return bytesToHex(r.data().mid(from - 4, count));
 }
 
-QStringList readBlocksLines(const Response &r, const QString &time)
+QStringList classicReadLines(const Response &r, const QString &time)
 {
     return {QStringLiteral("操作成功   ") + time, QStringLiteral("卡号为:") + responseBytes(r, 4, 4),
             QStringLiteral("卡的数据为:") + responseBytes(r, 8) + kCrLf};
@@ -288,11 +288,11 @@ void ClassicPage::Button8Click()
                               {QStringLiteral("密钥（%1）").arg(row), m_readKey->currentText()}}))
         return;
     const Response r = sendAndWait(m_host,
-                                   readBlocksCommand(m_readMode.mode(), m_readCount->currentText(),
+                                   classicReadCommand(m_readMode.mode(), m_readCount->currentText(),
                                                      m_readStart->currentText(), m_readKey->currentText()),
                                    500);
     if (reportOutcome(m_host, r, {kClassicFailure}))
-        logLines(readBlocksLines(r, timeStamp()));
+        logLines(classicReadLines(r, timeStamp()));
 }
 
 void ClassicPage::Button9Click()

@@ -22,7 +22,7 @@ QString requestCode(bool all);
 QString haltFlag(bool halt);
 
 // "20" mode, block count, start block, key.
-QString readBlocksCommand(const QString &mode, const QString &count, const QString &start, const QString &key);
+QString classicReadCommand(const QString &mode, const QString &count, const QString &start, const QString &key);
 // "21" mode, block count, start block, key, block data.
 QString writeBlocksCommand(const QString &mode, const QString &count, const QString &start, const QString &key,
                            const QString &data);
@@ -38,7 +38,7 @@ QString valueCommand(const QString &code, const QString &mode, const QString &se
 QString responseBytes(const Response &r, int from, int count = -1);
 
 // The log lines of each command's success, one entry per line as the page adds them.
-QStringList readBlocksLines(const Response &r, const QString &time);
+QStringList classicReadLines(const Response &r, const QString &time);
 QStringList writeBlocksLines(const Response &r, const QString &time);
 QStringList haltLines(const QString &time);
 QStringList cardNumberLines(const Response &r, const QString &time);

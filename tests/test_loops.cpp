@@ -149,11 +149,28 @@ private slots:
     void rowsBindByName()
     {
         Window w(scriptedPath());
-        // Of the rows, only the console's exists in this window of its own.
-        QCOMPARE(w.form().repeatLoops()->loops().size(), 1);
-        QCOMPARE(w.form().repeatLoops()->loops().first()->box()->objectName(), QStringLiteral("CheckBox3"));
+        // Every row's box and buttons exist on the window's pages.
+        QCOMPARE(w.form().repeatLoops()->loops().size(), 14);
         StandIns s(w.form());
         QCOMPARE(s.bound, 14);
+    }
+
+    // A real page's loop against the virtual reader: S50/S70 "连续读" reads
+    // the block over and over, a full pause after each read.
+    void realPageLoop()
+    {
+        resetVirtualReader();
+        Window w(virtualPath());
+        w.setText(QStringLiteral("Edit22"), QStringLiteral("100"));
+        auto *box = w.find<QAbstractButton>(QStringLiteral("CheckBox2"));
+        QTimer::singleShot(1000, &w.form(), [box] { box->setChecked(false); });
+        QElapsedTimer t;
+        t.start();
+        box->click();
+        const qint64 elapsed = t.elapsed();
+        const qsizetype reads = w.lines().filter(QStringLiteral("<time>")).size();
+        QVERIFY2(elapsed >= 1000 && elapsed < 1400, qPrintable(QString::number(elapsed)));
+        QVERIFY2(reads >= 8 && reads <= 11, qPrintable(w.lines().join(u'\n')));
     }
 
     // A Delayy row waits the full pause after every pass, whatever the answer.
