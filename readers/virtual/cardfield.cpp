@@ -81,6 +81,67 @@ dumps::Iso15693Dump dumpFromTag(const Iso15693Tag &t, const dumps::Iso15693Dump 
     return d;
 }
 
+ClassicCard classicFromDump(const dumps::ClassicDump &d)
+{
+    ClassicCard c;
+    c.uid = d.uid;
+    c.blocks.resize(d.blocks.size());
+    c.unknown.assign(d.blocks.size(), 0);
+    for (size_t b = 0; b < d.blocks.size(); ++b) {
+        const dumps::ClassicBlock &block = d.blocks[b];
+        for (int i = 0; i < 16; ++i)
+            c.blocks[b][size_t(i)] = block.isKnown(i) ? block.bytes[size_t(i)] : 0x00;
+        c.unknown[b] = uint16_t(~block.known);
+    }
+    return c;
+}
+
+dumps::ClassicDump dumpFromClassic(const ClassicCard &c, const dumps::ClassicDump *origin)
+{
+    dumps::ClassicDump d;
+    if (origin) {
+        d = *origin;
+    } else {
+        d.type = c.blocks.size() == 20    ? dumps::ClassicType::Mini
+               : c.blocks.size() == 128 ? dumps::ClassicType::K2
+               : c.blocks.size() == 256 ? dumps::ClassicType::K4
+                                        : dumps::ClassicType::K1;
+        d.sak = d.type == dumps::ClassicType::K4 ? 0x18 : d.type == dumps::ClassicType::Mini ? 0x09 : 0x08;
+        d.atqa = uint16_t((d.type == dumps::ClassicType::K4 ? 0x0002 : 0x0004) | (c.uid.size() == 7 ? 0x0040 : 0));
+    }
+    d.uid = c.uid;
+    d.blocks.resize(c.blocks.size());
+    for (size_t b = 0; b < c.blocks.size(); ++b) {
+        d.blocks[b].bytes = c.blocks[b];
+        d.blocks[b].known = uint16_t(~c.unknownBytes(int(b)));
+    }
+    return d;
+}
+
+UltralightCard ultralightFromDump(const dumps::UltralightDump &d)
+{
+    UltralightCard c;
+    c.uid = d.uid;
+    c.pages = d.pages;
+    return c;
+}
+
+dumps::UltralightDump dumpFromUltralight(const UltralightCard &c, const dumps::UltralightDump *origin)
+{
+    dumps::UltralightDump d;
+    if (origin)
+        d = *origin;
+    else
+        d.pagesRead = int(c.pages.size());
+    // A page written beyond what the dump had read now holds known data.
+    for (size_t p = size_t(std::max(d.pagesRead, 0)); p < c.pages.size(); ++p)
+        if (p >= d.pages.size() || d.pages[p] != c.pages[p])
+            d.pagesRead = int(p) + 1;
+    d.uid = c.uid;
+    d.pages = c.pages;
+    return d;
+}
+
 FieldReport loadField(VirtualReader &reader, const std::string &fieldFile)
 {
     FieldReport report;
@@ -97,6 +158,7 @@ FieldReport loadField(VirtualReader &reader, const std::string &fieldFile)
     const fs::path folder = fs::path(fieldFile).parent_path();
 
     std::vector<Iso15693Tag> tags;
+    std::vector<TypeACard> typeA;
     FieldOrigins origins;
     std::string line;
     int named = 0;
@@ -117,15 +179,17 @@ FieldReport loadField(VirtualReader &reader, const std::string &fieldFile)
             tags.push_back(tagFromDump(*t));
             origins.iso15693.push_back(CardOrigin{path, *r.card});
         } else {
-            ++report.refused;
-            report.lines.push_back("Refused: " + path + ": " + describe(*r.card)
-                                   + ": the virtual reader holds no such card");
-            continue;
+            if (const auto *c = std::get_if<dumps::ClassicDump>(&*r.card))
+                typeA.push_back(classicFromDump(*c));
+            else
+                typeA.push_back(ultralightFromDump(std::get<dumps::UltralightDump>(*r.card)));
+            origins.typeA.push_back(CardOrigin{path, *r.card});
         }
         ++report.cards;
         report.lines.push_back("Loaded " + path + ": " + describe(*r.card) + " (" + dumps::formatName(r.format) + ")");
     }
     reader.state<Iso15693Field>().replaceTags(std::move(tags));
+    reader.state<TypeAField>().replaceCards(std::move(typeA));
     reader.state<FieldOrigins>() = std::move(origins);
     report.lines.push_back("Field " + fieldFile + ": " + std::to_string(report.cards) + " of "
                            + std::to_string(named) + " cards loaded");
@@ -164,6 +228,23 @@ FieldReport saveField(VirtualReader &reader, const std::string &dir)
         }
     };
 
+    const auto &cards = reader.state<TypeAField>().cards;
+    for (size_t i = 0; i < cards.size(); ++i) {
+        const CardOrigin *origin = i < origins.typeA.size() && origins.typeA[i] ? &*origins.typeA[i] : nullptr;
+        dumps::Card card;
+        std::string stem;
+        if (const auto *c = std::get_if<ClassicCard>(&cards[i])) {
+            const auto *from = origin ? std::get_if<dumps::ClassicDump>(&origin->dump) : nullptr;
+            card = dumpFromClassic(*c, from);
+            stem = from ? fs::path(origin->source).stem().string() : "classic-" + hexBytes(c->uid.data(), c->uid.size(), "");
+        } else {
+            const auto &u = std::get<UltralightCard>(cards[i]);
+            const auto *from = origin ? std::get_if<dumps::UltralightDump>(&origin->dump) : nullptr;
+            card = dumpFromUltralight(u, from);
+            stem = from ? fs::path(origin->source).stem().string() : "ultralight-" + hexBytes(u.uid.data(), u.uid.size(), "");
+        }
+        save(card, fileFor(stem));
+    }
     const auto &tags = reader.state<Iso15693Field>().tags();
     for (size_t i = 0; i < tags.size(); ++i) {
         const CardOrigin *origin = i < origins.iso15693.size() && origins.iso15693[i] ? &*origins.iso15693[i] : nullptr;

@@ -9,6 +9,7 @@
 
 #include "dumps.h"
 #include "iso15693_tags.h"
+#include "typea_cards.h"
 #include "vreader.h"
 
 namespace vreader {
@@ -18,6 +19,12 @@ namespace vreader {
 // saved card loses nothing of its file.
 Iso15693Tag tagFromDump(const dumps::Iso15693Dump &dump);
 dumps::Iso15693Dump dumpFromTag(const Iso15693Tag &tag, const dumps::Iso15693Dump *origin = nullptr);
+// Bytes the dump does not know hold 00 and are marked unknown on the card.
+ClassicCard classicFromDump(const dumps::ClassicDump &dump);
+dumps::ClassicDump dumpFromClassic(const ClassicCard &card, const dumps::ClassicDump *origin = nullptr);
+// The dump's page count is the card's: a read rolls over past its last page.
+UltralightCard ultralightFromDump(const dumps::UltralightDump &dump);
+dumps::UltralightDump dumpFromUltralight(const UltralightCard &card, const dumps::UltralightDump *origin = nullptr);
 
 // Where a card of the field came from: the file and the card as loaded.
 struct CardOrigin {
