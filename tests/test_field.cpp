@@ -3,6 +3,7 @@
 // again.
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,7 +16,11 @@ using namespace rfid::test;
 
 namespace {
 const QString kDumps = QStringLiteral(RFID_DUMPS_DIR);
+const QString kOwn = QStringLiteral(RFID_OWN_FIXTURES);
 const QString kSlix = kDumps + QStringLiteral("/flipper-Slix_cap_default.nfc");
+const QString kS50 = kDumps + QStringLiteral("/pm3-s50-empty.bin");
+const QString kNtag = kDumps + QStringLiteral("/pm3-ntag216-empty.json");
+const QString kAuthFailed = QStringLiteral("密码认证没通过....");
 // The SLIX tag's UID as a command carries it (least significant byte first).
 const QString kSlixUid = QStringLiteral("81DCD049080104E0");
 const QString kLocked = QStringLiteral("要操作的对象已经别锁定，不能进行修改....");
@@ -84,6 +89,56 @@ void writeTagBlock(Window &w, const QString &uid, int block, const QString &data
               "Edit16=" + data});
     w.takeLines();
     w.click(QStringLiteral("Button39"));
+    QCOMPARE(w.takeLines().value(0), QStringLiteral("写卡操作成功   <time>"));
+}
+
+template <typename Bytes> QString hex(const Bytes &bytes, size_t n = 0)
+{
+    QString out;
+    for (size_t i = 0; i < (n ? n : std::size(bytes)); ++i)
+        out += QString::asprintf("%02X", unsigned(bytes[i]));
+    return out;
+}
+
+// Reads blocks through the S50/S70 page ("Idle"); the lines it logs.
+QStringList readClassic(Window &w, int start, int count, const QString &key, bool keyB = false)
+{
+    w.check(keyB ? QStringLiteral("keyb") : QStringLiteral("keya"));
+    w.setText(QStringLiteral("ComboBox3"), QString::asprintf("%02x", start));
+    w.setText(QStringLiteral("ComboBox6"), QString::asprintf("%02X", count));
+    w.setText(QStringLiteral("ComboBox4"), key);
+    w.takeLines();
+    w.click(QStringLiteral("Button8"));
+    return w.takeLines();
+}
+
+void writeClassic(Window &w, int block, const QString &key, const QString &data)
+{
+    w.check(QStringLiteral("keyaa"));
+    w.setText(QStringLiteral("ComboBox7"), QString::asprintf("%02x", block));
+    w.setText(QStringLiteral("ComboBox8"), QStringLiteral("01"));
+    w.setText(QStringLiteral("ComboBox9"), key);
+    w.setText(QStringLiteral("Edit3"), data);
+    w.takeLines();
+    w.click(QStringLiteral("Button9"));
+    QCOMPARE(w.takeLines().value(0), QStringLiteral("操作成功   <time>"));
+}
+
+// Reads four pages from page through the Ultralight page; the lines it logs.
+QStringList readPages(Window &w, int page)
+{
+    w.find<QListWidget>(QStringLiteral("ListBox1"))->setCurrentRow(page);
+    w.takeLines();
+    w.click(QStringLiteral("Button18"));
+    return w.takeLines();
+}
+
+void writePage(Window &w, int page, const QString &data)
+{
+    w.find<QListWidget>(QStringLiteral("ListBox2"))->setCurrentRow(page);
+    w.setText(QStringLiteral("Edit56"), data);
+    w.takeLines();
+    w.click(QStringLiteral("Button54"));
     QCOMPARE(w.takeLines().value(0), QStringLiteral("写卡操作成功   <time>"));
 }
 
@@ -185,39 +240,163 @@ private slots:
                                              ""}));
     }
 
+    // Every real dump of the fixtures goes into one field.
+    void everyFixtureLoads()
+    {
+        QTemporaryDir dir;
+        const QStringList files = QDir(kDumps).entryList({"*.nfc", "*.json", "*.bin"}, QDir::Files, QDir::Name);
+        QCOMPARE(files.size(), 5);
+        QStringList paths;
+        for (const QString &f : files)
+            paths << kDumps + u'/' + f;
+        Window w(options(fieldFile(dir, paths)));
+        QCOMPARE(w.takeLines(),
+                 QStringList({
+                     "Loaded " + paths[0] + ": ISO 15693 (SLIX), 80 blocks of 4 bytes, UID E0 04 01 08 49 D0 DC 81 (Flipper NFC)",
+                     "Loaded " + paths[1] + ": NTAG216, 231 pages, UID 04 58 69 D2 9C 39 80 (Proxmark3 JSON)",
+                     "Loaded " + paths[2] + ": MIFARE Classic Mini, UID 1D 35 7A E9 (Proxmark3 JSON)",
+                     "Loaded " + paths[3] + ": MIFARE Classic 1K, UID 01 A0 62 BD (raw binary)",
+                     "Loaded " + paths[4] + ": MIFARE Classic 1K, UID 00 11 22 33 44 55 66 (Flipper NFC)",
+                     "Field " + dir.filePath("field.txt") + ": 5 of 5 cards loaded   <time>",
+                     "",
+                 }));
+    }
+
+    // Data blocks read back as the dump holds them with the keys of its
+    // trailers, and fail with another key; a trailer reads back as a card
+    // answers it: key A as zeros, key B only where the access bits let it be
+    // read. A sector whose key A the dump did not know refuses every key A.
+    void classicBlocks_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QList<int>>("keyBHidden");
+        QTest::addColumn<QList<int>>("keyAUnknown");
+        QTest::newRow("raw binary 1K") << kS50 << QList<int>{} << QList<int>{};
+        QTest::newRow("Proxmark3 JSON Mini") << kDumps + "/pm3-s20-empty.json" << QList<int>{} << QList<int>{};
+        QTest::newRow("Flipper 1K, 7-byte UID") << kDumps + "/rfidiot-Mf1k_7b-test.nfc" << QList<int>{} << QList<int>{};
+        QTest::newRow("own Mini: key B hidden, key A unknown") << kOwn + "/field-mini.nfc" << QList<int>{1} << QList<int>{2};
+    }
+    void classicBlocks()
+    {
+        QFETCH(QString, file);
+        QFETCH(QList<int>, keyBHidden);
+        QFETCH(QList<int>, keyAUnknown);
+        const auto dump = std::get<dumps::ClassicDump>(loaded(file));
+        QTemporaryDir dir;
+        Window w(options(fieldFile(dir, {file})));
+        const QString cardNumber = "卡号为:" + hex(dump.uid, 4);
+        const QStringList authFailed = {"读卡失败   <time>", kAuthFailed, ""};
+        for (int s = 0; s < dump.sectorCount(); ++s) {
+            const int first = dumps::ClassicDump::firstBlock(s);
+            if (keyAUnknown.contains(s)) {
+                QVERIFY(!dump.keyA(s));
+                QCOMPARE(readClassic(w, first, 1, "FF FF FF FF FF FF"), authFailed);
+                QCOMPARE(readClassic(w, first, 1, "00 00 00 00 00 00"), authFailed);
+                continue;
+            }
+            const QString key = hex(*dump.keyA(s));
+            QString data;
+            for (int b = first; b < first + 3; ++b)
+                data += hex(dump.blocks[size_t(b)].bytes);
+            const auto &trailer = dump.blocks[size_t(first + 3)].bytes;
+            data += QStringLiteral("000000000000") + hex(std::array{trailer[6], trailer[7], trailer[8], trailer[9]})
+                + (keyBHidden.contains(s) ? QStringLiteral("000000000000") : hex(*dump.keyB(s)));
+            QCOMPARE(readClassic(w, first, 4, key), QStringList({"操作成功   <time>", cardNumber, "卡的数据为:" + data, ""}));
+            QString wrong = key;
+            wrong[11] = wrong[11] == u'0' ? u'1' : u'0';
+            QCOMPARE(readClassic(w, first, 4, wrong), authFailed);
+        }
+    }
+
+    // Pages 0 to 15 read back as the dump holds them; the card's page count
+    // decides where a read rolls over (an NTAG216 reads on past page 15).
+    void ultralightPages_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("NTAG216, 231 pages") << kNtag;
+        QTest::newRow("Ultralight, 16 pages") << kOwn + "/ultralight-16p.bin";
+    }
+    void ultralightPages()
+    {
+        QFETCH(QString, file);
+        const auto dump = std::get<dumps::UltralightDump>(loaded(file));
+        QTemporaryDir dir;
+        Window w(options(fieldFile(dir, {file})));
+        for (int p = 0; p < 16; ++p) {
+            QString data;
+            for (int i = 0; i < 4; ++i)
+                data += hex(dump.pages[size_t(p + i) % dump.pages.size()]);
+            QCOMPARE(readPages(w, p), QStringList({"读卡 操作成功   <time>", "读卡返回数据为: " + data,
+                                                   "卡ID号为:" + hex(dump.uid), ""}));
+        }
+    }
+
     // Load, write through the window, save on closing, load again: the written
     // blocks are there and nothing else changed.
     void saveAndLoadAgain()
     {
         QTemporaryDir dir;
         const QString saveDir = dir.filePath("saved");
+        const QString s50Key = QStringLiteral("FF FF FF FF FF FF");   // the dump's transport keys
         {
-            Window w(options(fieldFile(dir, {kSlix}), saveDir));
+            Window w(options(fieldFile(dir, {kS50, kNtag, kSlix}), saveDir));
+            writeClassic(w, 5, s50Key, QStringLiteral("00 11 22 33 44 55 66 77 88 99 AA BB CC DD EE FF"));
+            writeClassic(w, 62, s50Key, QStringLiteral("5A 5A 5A 5A 5A 5A 5A 5A 5A 5A 5A 5A 5A 5A 5A 5A"));
+            writePage(w, 4, QStringLiteral("DE AD BE EF"));
             writeTagBlock(w, kSlixUid, 5, QStringLiteral("A1 B2 C3 D4"));
             writeTagBlock(w, kSlixUid, 79, QStringLiteral("01 02 03 04"));
             w.takeLines();
             w.form().close();
-            QCOMPARE(w.takeLines(), QStringList({"Saved " + saveDir + "/flipper-Slix_cap_default.nfc: ISO 15693 (SLIX), "
-                                                 "80 blocks of 4 bytes, UID E0 04 01 08 49 D0 DC 81   <time>",
-                                                 ""}));
+            QCOMPARE(w.takeLines(),
+                     QStringList({"Saved " + saveDir + "/pm3-s50-empty.nfc: MIFARE Classic 1K, UID 01 A0 62 BD",
+                                  "Saved " + saveDir + "/pm3-ntag216-empty.nfc: NTAG216, 231 pages, UID 04 58 69 D2 9C 39 80",
+                                  "Saved " + saveDir + "/flipper-Slix_cap_default.nfc: ISO 15693 (SLIX), "
+                                                       "80 blocks of 4 bytes, UID E0 04 01 08 49 D0 DC 81   <time>",
+                                  ""}));
         }
-        const QString saved = saveDir + QStringLiteral("/flipper-Slix_cap_default.nfc");
-        auto expected = std::get<dumps::Iso15693Dump>(loaded(kSlix));
-        const auto again = std::get<dumps::Iso15693Dump>(loaded(saved));
+        const QString savedClassic = saveDir + QStringLiteral("/pm3-s50-empty.nfc");
+        const QString savedNtag = saveDir + QStringLiteral("/pm3-ntag216-empty.nfc");
+        const QString savedSlix = saveDir + QStringLiteral("/flipper-Slix_cap_default.nfc");
+
+        // Block by block: the original with the writes is the saved card.
+        auto classic = std::get<dumps::ClassicDump>(loaded(kS50));
+        classic.blocks[5].bytes = {0x00, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77,
+                                   0x88, 0x99, 0xAA, 0xBB, 0xCC, 0xDD, 0xEE, 0xFF};
+        classic.blocks[62].bytes.fill(0x5A);
+        const auto classicAgain = std::get<dumps::ClassicDump>(loaded(savedClassic));
+        QCOMPARE(classicAgain.blocks.size(), classic.blocks.size());
+        for (size_t b = 0; b < classic.blocks.size(); ++b)
+            QVERIFY2(classicAgain.blocks[b] == classic.blocks[b], qPrintable(QString::number(b)));
+        QVERIFY(classicAgain == classic);
+
+        auto ntag = std::get<dumps::UltralightDump>(loaded(kNtag));
+        ntag.pages[4] = {0xDE, 0xAD, 0xBE, 0xEF};
+        const auto ntagAgain = std::get<dumps::UltralightDump>(loaded(savedNtag));
+        QCOMPARE(ntagAgain.pages.size(), ntag.pages.size());
+        for (size_t p = 0; p < ntag.pages.size(); ++p)
+            QVERIFY2(ntagAgain.pages[p] == ntag.pages[p], qPrintable(QString::number(p)));
+        QVERIFY(ntagAgain == ntag);   // version, signature, counters as they were
+
+        auto slix = std::get<dumps::Iso15693Dump>(loaded(kSlix));
         const uint8_t block5[] = {0xA1, 0xB2, 0xC3, 0xD4}, block79[] = {0x01, 0x02, 0x03, 0x04};
-        std::copy_n(block5, 4, expected.data.begin() + 5 * 4);
-        std::copy_n(block79, 4, expected.data.begin() + 79 * 4);
-        for (int b = 0; b < expected.blockCount; ++b) {
-            const auto at = expected.data.begin() + b * 4;
-            QVERIFY2(std::equal(at, at + 4, again.data.begin() + b * 4), qPrintable(QString::number(b)));
+        std::copy_n(block5, 4, slix.data.begin() + 5 * 4);
+        std::copy_n(block79, 4, slix.data.begin() + 79 * 4);
+        const auto slixAgain = std::get<dumps::Iso15693Dump>(loaded(savedSlix));
+        for (int b = 0; b < slix.blockCount; ++b) {
+            const auto at = slix.data.begin() + b * 4;
+            QVERIFY2(std::equal(at, at + 4, slixAgain.data.begin() + b * 4), qPrintable(QString::number(b)));
         }
-        QCOMPARE(again.extra, expected.extra);   // the SLIX fields as the file had them
-        QVERIFY(again == expected);
+        QCOMPARE(slixAgain.extra, slix.extra);   // the SLIX fields as the file had them
+        QVERIFY(slixAgain == slix);
 
         // And through the window once more.
         resetVirtualReader();
         QTemporaryDir second;
-        Window w(options(fieldFile(second, {saved})));
+        Window w(options(fieldFile(second, {savedClassic, savedNtag, savedSlix})));
+        QCOMPARE(readClassic(w, 4, 2, s50Key).value(2).right(64),
+                 hex(classic.blocks[4].bytes) + QStringLiteral("00112233445566778899AABBCCDDEEFF"));
+        QCOMPARE(readPages(w, 3).value(1), "读卡返回数据为: " + hex(ntag.pages[3]) + "DEADBEEF" + hex(ntag.pages[5])
+                                               + hex(ntag.pages[6]));
         QCOMPARE(readTagBlocks(w, kSlixUid, 4, 2), QStringLiteral("36420C33A1B2C3D4"));
     }
 };
