@@ -201,7 +201,9 @@ private slots:
         const QString outOfRange = writeFile(dir, "range.nfc", head + "Block 64: 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\n");
         const QString truncated = writeFile(dir, "cut.json", "{\n  \"FileType\": \"mfu\",\n  \"blocks\": {\n");
         const QString odd = writeFile(dir, "odd.bin", QByteArray(1000, '\0'));
-        const QString field = fieldFile(dir, {"badhex.nfc", kSlix, "range.nfc", "cut.json", "odd.bin", "missing.nfc"});
+        // Loads as a dump, but a card needs its UID, lock and OTP pages.
+        const QString twoPages = writeFile(dir, "two.json", R"({"FileType": "mfu", "blocks": {"0": "04112233", "1": "44556677"}})");
+        const QString field = fieldFile(dir, {"badhex.nfc", kSlix, "range.nfc", "cut.json", "odd.bin", "missing.nfc", "two.json"});
         Window w(options(field));
         const QStringList lines = w.takeLines();
         const QStringList expected = {
@@ -215,7 +217,8 @@ private slots:
         };
         QCOMPARE(lines.mid(0, expected.size()), expected);
         QVERIFY(lines.value(5).startsWith("Refused: " + dir.filePath("missing.nfc") + ": "));
-        QCOMPARE(lines.mid(6), QStringList({"Field " + field + ": 1 of 6 cards loaded   <time>", ""}));
+        QCOMPARE(lines.mid(6), QStringList({"Refused: " + twoPages + ": 2 pages: an Ultralight card has at least pages 0 to 3",
+                                            "Field " + field + ": 1 of 7 cards loaded   <time>", ""}));
 
         w.click(QStringLiteral("Button37"));
         QVERIFY(w.takeLines().contains(QStringLiteral("第1张卡卡号为：E0 04 01 08 49 D0 DC 81 ")));

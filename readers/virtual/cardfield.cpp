@@ -179,10 +179,20 @@ FieldReport loadField(VirtualReader &reader, const std::string &fieldFile)
             tags.push_back(tagFromDump(*t));
             origins.iso15693.push_back(CardOrigin{path, *r.card});
         } else {
-            if (const auto *c = std::get_if<dumps::ClassicDump>(&*r.card))
+            if (const auto *c = std::get_if<dumps::ClassicDump>(&*r.card)) {
                 typeA.push_back(classicFromDump(*c));
-            else
-                typeA.push_back(ultralightFromDump(std::get<dumps::UltralightDump>(*r.card)));
+            } else {
+                const auto &u = std::get<dumps::UltralightDump>(*r.card);
+                // Pages 0 to 3 (UID, lock bytes, OTP) are what the card's
+                // commands rely on; every real card has them.
+                if (u.pages.size() < 4) {
+                    ++report.refused;
+                    report.lines.push_back("Refused: " + path + ": " + std::to_string(u.pages.size())
+                                           + " pages: an Ultralight card has at least pages 0 to 3");
+                    continue;
+                }
+                typeA.push_back(ultralightFromDump(u));
+            }
             origins.typeA.push_back(CardOrigin{path, *r.card});
         }
         ++report.cards;
