@@ -6,6 +6,10 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "../app/cardfield.h"
 #include "dumps.h"
@@ -401,6 +405,31 @@ private slots:
         QCOMPARE(readPages(w, 3).value(1), "读卡返回数据为: " + hex(ntag.pages[3]) + "DEADBEEF" + hex(ntag.pages[5])
                                                + hex(ntag.pages[6]));
         QCOMPARE(readTagBlocks(w, kSlixUid, 4, 2), QStringLiteral("36420C33A1B2C3D4"));
+    }
+
+    // Closing the window while a command waits ends the program at once; the
+    // cards are saved before that.
+    void savedWhenClosedDuringAWait()
+    {
+        QTemporaryDir dir;
+        const QString saveDir = dir.filePath("saved");
+        const QString field = fieldFile(dir, {kSlix});
+        const pid_t child = fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            Window w(options(field, saveDir));
+            writeTagBlock(w, kSlixUid, 5, QStringLiteral("A1 B2 C3 D4"));
+            QTimer::singleShot(50, &w.form(), [&w] { w.form().close(); });
+            w.form().Delayy(5000);
+            std::_Exit(3);   // not reached: the close ends the process
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QVERIFY(QFile::exists(saveDir + "/flipper-Slix_cap_default.nfc"));
+        const auto saved = std::get<dumps::Iso15693Dump>(loaded(saveDir + "/flipper-Slix_cap_default.nfc"));
+        QCOMPARE(hex(saved.data, 24).right(8), QStringLiteral("A1B2C3D4"));
     }
 };
 
