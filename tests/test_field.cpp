@@ -228,6 +228,17 @@ private slots:
         QVERIFY(w.takeLines().contains(QStringLiteral("第1张卡卡号为：E0 04 01 08 49 D0 DC 81 ")));
     }
 
+    // A field file as editors leave it: byte order mark, CR LF, blanks around
+    // a path relative to the field file's folder.
+    void fieldFileForms()
+    {
+        QTemporaryDir dir;
+        const QString path = writeFile(dir, "cards.txt", "\xEF\xBB\xBF# my cards\r\n\r\n   "
+                                                             + QDir(dir.path()).relativeFilePath(kSlix).toUtf8() + "  \r\n");
+        Window w(options(path));
+        QCOMPARE(w.takeLines().value(1), "Field " + path + ": 1 of 1 cards loaded   <time>");
+    }
+
     // A field file that cannot be read leaves the default field; a reader
     // library without the export is told so.
     void noField()

@@ -1,6 +1,7 @@
 #include "cardfield.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -146,12 +147,14 @@ FieldReport loadField(VirtualReader &reader, const std::string &fieldFile)
 {
     FieldReport report;
     std::ifstream in;
-    if (!fs::is_directory(fieldFile))
+    const bool folderGiven = fs::is_directory(fieldFile);
+    if (!folderGiven)
         in.open(fieldFile, std::ios::binary);
     if (!in.is_open()) {
+        const int error = errno;
         report.done = false;
         report.lines.push_back(fieldFile + ": the field file cannot be read ("
-                               + (fs::is_directory(fieldFile) ? "a folder" : std::generic_category().message(errno))
+                               + (folderGiven ? std::string("a folder") : std::generic_category().message(error))
                                + "); the field keeps its cards");
         return report;
     }
@@ -162,7 +165,9 @@ FieldReport loadField(VirtualReader &reader, const std::string &fieldFile)
     FieldOrigins origins;
     std::string line;
     int named = 0;
-    while (std::getline(in, line)) {
+    for (bool first = true; std::getline(in, line); first = false) {
+        if (first && line.rfind("\xEF\xBB\xBF", 0) == 0)
+            line.erase(0, 3);   // a byte order mark, as some editors write
         line = trimmed(line);
         if (line.empty() || line[0] == '#')
             continue;
