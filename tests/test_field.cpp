@@ -3,6 +3,7 @@
 // again.
 #include <QDir>
 #include <QFile>
+#include <QAction>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -416,6 +417,18 @@ private slots:
         QCOMPARE(readPages(w, 3).value(1), "读卡返回数据为: " + hex(ntag.pages[3]) + "DEADBEEF" + hex(ntag.pages[5])
                                                + hex(ntag.pages[6]));
         QCOMPARE(readTagBlocks(w, kSlixUid, 4, 2), QStringLiteral("36420C33A1B2C3D4"));
+    }
+
+    // "Exit" from the menu closes no window; the cards are saved all the same.
+    void savedOnExitFromTheMenu()
+    {
+        QTemporaryDir dir;
+        const QString saveDir = dir.filePath("saved");
+        Window w(options(fieldFile(dir, {kSlix}), saveDir));
+        writeTagBlock(w, kSlixUid, 5, QStringLiteral("A1 B2 C3 D4"));
+        w.find<QAction>(QStringLiteral("N4"))->trigger();
+        const auto saved = std::get<dumps::Iso15693Dump>(loaded(saveDir + "/flipper-Slix_cap_default.nfc"));
+        QCOMPARE(hex(saved.data, 24).right(8), QStringLiteral("A1B2C3D4"));
     }
 
     // Closing the window while a command waits ends the program at once; the
