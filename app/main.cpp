@@ -20,13 +20,25 @@ int main(int argc, char *argv[])
                                     QStringLiteral("virtual|hid|PATH"), QStringLiteral("hid"));
     const QCommandLineOption allPages(QStringLiteral("all-pages"),
                                       QStringLiteral("Show every page and group, the hidden ones included."));
+    const QCommandLineOption field(QStringLiteral("field"),
+                                   QStringLiteral("Virtual reader: put the cards of the dump files that FILE names "
+                                                  "(one a line) into its field."),
+                                   QStringLiteral("FILE"));
+    const QCommandLineOption saveField(QStringLiteral("save-field"),
+                                       QStringLiteral("Virtual reader: save its cards as Flipper NFC files into "
+                                                      "DIR when the window closes."),
+                                       QStringLiteral("DIR"));
     parser.addOption(reader);
     parser.addOption(allPages);
+    parser.addOption(field);
+    parser.addOption(saveField);
     parser.process(app);
 
     rfid::WindowOptions options;
     options.readerPath = rfid::readerLibraryPath(parser.value(reader), QCoreApplication::applicationDirPath());
     options.allPages = parser.isSet(allPages);
+    options.fieldFile = parser.value(field);
+    options.saveFieldDir = parser.value(saveField);
 
     rfid::TForm1 window(options);
     window.show();

@@ -31,6 +31,7 @@
 #include "../pages/systempage.h"
 #include "../pages/typebpage.h"
 #include "../pages/ultralightpage.h"
+#include "cardfield.h"
 #include "commgroup.h"
 #include "console.h"
 #include "logpane.h"
@@ -56,6 +57,7 @@ TForm1::TForm1(const WindowOptions &options, QWidget *parent)
     : QMainWindow(parent)
     , m_library(options.readerPath)
     , m_allPages(options.allPages)
+    , m_saveFieldDir(options.saveFieldDir)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("RFID"));
@@ -63,6 +65,8 @@ TForm1::TForm1(const WindowOptions &options, QWidget *parent)
                    | Qt::WindowCloseButtonHint);
     buildWindow();
     FormCreate();
+    if (!options.fieldFile.isEmpty())
+        loadCardField(m_library, options.fieldFile, [this](const QString &entry) { log(entry); });
 }
 
 TForm1::~TForm1() = default;
@@ -322,8 +326,23 @@ void TForm1::endNowIfWaiting()
     }
 }
 
+void TForm1::saveCardFieldOnce()
+{
+    // The log pane goes with the window: the lines go to the standard error too.
+    if (m_saveFieldDir.isEmpty() || m_fieldSaved)
+        return;
+    m_fieldSaved = true;
+    saveCardField(m_library, m_saveFieldDir, [this](const QString &entry) {
+        log(entry);
+        std::fprintf(stderr, "%s\n", qPrintable(entry.trimmed()));
+    });
+}
+
 void TForm1::closeEvent(QCloseEvent *event)
 {
+    // First of all, so that the operator's writes to the cards are kept even
+    // when a wait ends the program at once.
+    saveCardFieldOnce();
     emit aboutToClose();
     endNowIfWaiting();
     QMainWindow::closeEvent(event);
@@ -331,6 +350,7 @@ void TForm1::closeEvent(QCloseEvent *event)
 
 void TForm1::exitProgram()
 {
+    saveCardFieldOnce();   // quitting closes no window
     if (m_waitDepth > 0) {
         emit aboutToClose();
         endNowIfWaiting();

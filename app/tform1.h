@@ -25,6 +25,8 @@ class SkinData;
 struct WindowOptions {
     QString readerPath;       // the reader library to load
     bool allPages = false;    // show the tabs and groups the layout hides
+    QString fieldFile;        // dumps to put into the virtual reader's field at start
+    QString saveFieldDir;     // where the field's cards are saved when the window closes
 };
 
 class TForm1 : public QMainWindow, public CommandHost
@@ -86,11 +88,14 @@ private:
     void showEverything();
     void wait(int ms, const std::function<bool()> &done);
     void endNowIfWaiting();
+    void saveCardFieldOnce();
 
     ReaderLibrary m_library;
     QString m_recdata;
     int m_waitDepth = 0;
     bool m_allPages;
+    QString m_saveFieldDir;
+    bool m_fieldSaved = false;
 
     QTabWidget *m_pages = nullptr;
     LogPane *m_log = nullptr;

@@ -104,6 +104,12 @@ Window::Window(const QString &readerPath, bool allPages)
     m_form->show();
 }
 
+Window::Window(const WindowOptions &options)
+{
+    m_form = std::make_unique<TForm1>(options);
+    m_form->show();
+}
+
 Window::~Window() = default;
 
 void Window::click(const QString &button)

@@ -47,6 +47,7 @@ class Window
 {
 public:
     explicit Window(const QString &readerPath, bool allPages = true);
+    explicit Window(const WindowOptions &options);   // as given (allPages too)
     ~Window();
 
     TForm1 &form() { return *m_form; }

@@ -164,7 +164,11 @@ struct Session {
     }
     bool authenticates(int sector, const Key &k) const
     {
-        const Block &t = card.blocks[size_t(trailerOfSector(sector))];
+        const int trailer = trailerOfSector(sector);
+        const Block &t = card.blocks[size_t(trailer)];
+        const uint16_t keyBytes = key == kA ? 0x003F : 0xFC00;
+        if (card.unknownBytes(trailer) & keyBytes)
+            return false;
         return std::equal(k.begin(), k.end(), t.begin() + (key == kA ? 0 : 10));
     }
     // Where key B can be read it is data, not a key: it grants nothing.
@@ -273,6 +277,8 @@ Reply classicRead(TypeAField &field, const Bytes &p)
         const bool isTrailer = accessGroup(b) == 3;
         if (!isTrailer && !s.dataRight(b, &DataRights::read))
             return fail(kNotSupported);
+        if (!isTrailer && s.card.unknownBytes(b))
+            return fail(kCardDataError);   // what the card holds there is not known
         const Block block = isTrailer ? trailerAsRead(s, b) : s.card.blocks[size_t(b)];
         data.insert(data.end(), block.begin(), block.end());
     }
@@ -306,8 +312,10 @@ Reply classicWrite(TypeAField &field, const Bytes &p)
             return fail(kLocked);
         }
     }
-    for (int i = 0; i < p[1]; ++i)
+    for (int i = 0; i < p[1]; ++i) {
         s.card.blocks[size_t(p[2] + i)] = next[size_t(i)];
+        s.card.learn(p[2] + i);
+    }
     return ok(cardNumberOf(s.card));
 }
 
@@ -331,12 +339,13 @@ Reply classicValue(TypeAField &field, uint8_t command, const Bytes &p)
         if (!s.dataRight(block, &DataRights::write))
             return fail(kLocked);
         target = valueBlock(amount, uint8_t(block));
+        s.card.learn(block);
         return ok(data);
     }
     const bool increment = command == 0x24;
     if (!s.dataRight(block, increment ? &DataRights::increment : &DataRights::decrement))
         return fail(kLocked);
-    const std::optional<int32_t> value = valueOf(target);
+    const std::optional<int32_t> value = s.card.unknownBytes(block) ? std::nullopt : valueOf(target);
     if (!value)
         return fail(kBlockInitError);
     const int64_t result = int64_t(*value) + (increment ? int64_t(amount) : -int64_t(amount));

@@ -2,9 +2,12 @@
 #include <algorithm>
 #include <cstring>
 #include <deque>
+#include <exception>
 #include <memory>
+#include <string>
 
 #include "../reader_api.h"
+#include "cardfield.h"
 #include "vreader.h"
 
 namespace {
@@ -17,6 +20,27 @@ Library &library()
 {
     static Library lib;
     return lib;
+}
+
+// The report's lines, '\n' after each, as many whole lines as fit with the
+// closing NUL; a last line says how many were left out.
+void writeReport(const vreader::FieldReport &r, char *out, int capacity)
+{
+    if (!out || capacity <= 0)
+        return;
+    std::string text;
+    for (size_t i = 0; i < r.lines.size(); ++i) {
+        const std::string line = r.lines[i] + "\n";
+        const std::string more = "(" + std::to_string(r.lines.size() - i) + " more lines)\n";
+        const bool last = i + 1 == r.lines.size();
+        if (text.size() + line.size() + (last ? 0 : more.size()) + 1 > size_t(capacity)) {
+            if (text.size() + more.size() + 1 <= size_t(capacity))
+                text += more;
+            break;
+        }
+        text += line;
+    }
+    std::memcpy(out, text.c_str(), text.size() + 1);
 }
 } // namespace
 
@@ -52,6 +76,40 @@ READER_EXPORT void readerReset()
     Library &lib = library();
     lib.reader = std::make_unique<vreader::VirtualReader>();
     lib.pending.clear();
+}
+
+// Puts the cards a field file names into the field (see cardfield.h). Writes
+// one message a line into report; returns the number of cards loaded, -1 when
+// the field file cannot be read (the field is then unchanged).
+READER_EXPORT int readerLoadField(const char *fieldFile, char *report, int capacity)
+{
+    if (!fieldFile)
+        return -1;
+    try {
+        const vreader::FieldReport r = vreader::loadField(*library().reader, fieldFile);
+        writeReport(r, report, capacity);
+        return r.done ? r.cards : -1;
+    } catch (const std::exception &e) {   // nothing may cross into the tool
+        writeReport({false, 0, 0, {std::string(fieldFile) + ": " + e.what()}}, report, capacity);
+        return -1;
+    }
+}
+
+// Saves the field's cards as Flipper NFC files into the folder dir. Returns the
+// number of cards saved, -1 when a card could not be saved or the folder not
+// made; report as for readerLoadField.
+READER_EXPORT int readerSaveField(const char *dir, char *report, int capacity)
+{
+    if (!dir)
+        return -1;
+    try {
+        const vreader::FieldReport r = vreader::saveField(*library().reader, dir);
+        writeReport(r, report, capacity);
+        return r.done && r.refused == 0 ? r.cards : -1;
+    } catch (const std::exception &e) {
+        writeReport({false, 0, 0, {std::string(dir) + ": " + e.what()}}, report, capacity);
+        return -1;
+    }
 }
 
 }

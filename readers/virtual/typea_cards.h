@@ -24,8 +24,19 @@ using Key = std::array<uint8_t, 6>;
 // access bits (bytes 6-8), a user byte and key B.
 struct ClassicCard {
     Bytes uid;                  // 4 or 7 bytes
-    std::vector<Block> blocks;  // 64 or 256
+    std::vector<Block> blocks;  // 64 or 256 (a card from a dump: 20 or 128 too)
     bool halted = false;
+    // The bytes a dump did not know, block by block (bit i: byte i; they hold
+    // 00); empty when every byte is known. A key not known authenticates with
+    // no key at all, and a data block not known whole cannot be read.
+    std::vector<uint16_t> unknown;
+
+    uint16_t unknownBytes(int block) const { return size_t(block) < unknown.size() ? unknown[size_t(block)] : 0; }
+    void learn(int block)
+    {
+        if (size_t(block) < unknown.size())
+            unknown[size_t(block)] = 0;
+    }
 };
 
 // MIFARE Ultralight: pages 0-2 hold the 7-byte UID with BCC0 and BCC1 and the
