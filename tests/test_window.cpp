@@ -59,7 +59,7 @@ private slots:
         Scripted().reset();
     }
 
-    void layoutAsSpecified()
+    void windowLayout()
     {
         Window w(scriptedPath(), false);
         QCOMPARE(w.form().windowTitle(), QStringLiteral("RFID"));
