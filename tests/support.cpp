@@ -155,6 +155,16 @@ QString maskTimes(QString line)
     return line.replace(time, QStringLiteral("<time>"));
 }
 
+QStringList linesOfClick(const QString &button, const QByteArray &answer)
+{
+    Window w(scriptedPath());
+    Scripted script;
+    script.reset();
+    script.respond(answer);
+    w.click(button);
+    return w.lines();
+}
+
 QStringList Window::lines() const
 {
     QStringList out;

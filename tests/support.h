@@ -68,6 +68,10 @@ private:
     int m_taken = 0;
 };
 
+// The log lines of one click on button in a fresh window on the scripted
+// reader, whose exchange gets answer (empty: no answer).
+QStringList linesOfClick(const QString &button, const QByteArray &answer);
+
 // Replaces every "hh:mm:ss AM/PM" with "<time>".
 QString maskTimes(QString line);
 
