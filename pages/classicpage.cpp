@@ -274,12 +274,6 @@ ClassicPage::ClassicPage(CommandHost &host, QWidget *parent)
     connect(m_address10, &QRadioButton::clicked, this, &ClassicPage::RadioButton2Click);
 }
 
-void ClassicPage::logLines(const QStringList &lines)
-{
-    for (const QString &line : lines)
-        m_host.log(line);
-}
-
 void ClassicPage::Button8Click()
 {
     const QString row = QStringLiteral("读卡");
@@ -292,7 +286,7 @@ void ClassicPage::Button8Click()
                                                      m_readStart->currentText(), m_readKey->currentText()),
                                    500);
     if (reportOutcome(m_host, r, {kClassicFailure}))
-        logLines(classicReadLines(r, timeStamp()));
+        logLines(m_host, classicReadLines(r, timeStamp()));
 }
 
 void ClassicPage::Button9Click()
@@ -309,21 +303,26 @@ void ClassicPage::Button9Click()
                                                       m_writeData->text()),
                                    500);
     if (reportOutcome(m_host, r, {kClassicFailure}))
-        logLines(writeBlocksLines(r, timeStamp()));
+        logLines(m_host, writeBlocksLines(r, timeStamp()));
+}
+
+void haltCard(CommandHost &host)
+{
+    const Response r = sendAndWait(host, kHaltCommand, 300);
+    if (reportOutcome(host, r, {kHaltFailure}))
+        logLines(host, haltLines(timeStamp()));
 }
 
 void ClassicPage::Button16Click()
 {
-    const Response r = sendAndWait(m_host, kHaltCommand, 300);
-    if (reportOutcome(m_host, r, {kHaltFailure}))
-        logLines(haltLines(timeStamp()));
+    haltCard(m_host);
 }
 
 void ClassicPage::Button29Click()
 {
     const Response r = sendAndWait(m_host, readCardNumberCommand(m_numberAll->isChecked(), m_numberHalt->isChecked()), 300);
     if (reportOutcome(m_host, r, {QStringLiteral("读卡号操作失败   ")}))
-        logLines(cardNumberLines(r, timeStamp()));
+        logLines(m_host, cardNumberLines(r, timeStamp()));
 }
 
 void ClassicPage::valueClick(const QString &code, const ValueRow &row, bool change)
@@ -335,7 +334,7 @@ void ClassicPage::valueClick(const QString &code, const ValueRow &row, bool chan
     const Response r = sendAndWait(
         m_host, valueCommand(code, row.mode.mode(), row.sector->text(), row.key->text(), row.value->text()), 500);
     if (reportOutcome(m_host, r, {kClassicFailure}))
-        logLines(change ? changeValueLines(r, timeStamp()) : initValueLines(r, timeStamp()));
+        logLines(m_host, change ? changeValueLines(r, timeStamp()) : initValueLines(r, timeStamp()));
 }
 
 void ClassicPage::Button26Click()

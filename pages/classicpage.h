@@ -47,6 +47,8 @@ QStringList changeValueLines(const Response &r, const QString &time);
 
 inline const QString kClassicFailure = QStringLiteral("读卡失败   ");
 inline const QString kHaltFailure = QStringLiteral("HALT操作失败   ");
+// Halts the Type A card the last command reached, and logs the outcome.
+void haltCard(CommandHost &host);
 
 class ClassicPage : public QWidget
 {
@@ -78,7 +80,6 @@ private:
         QString valueName;  // the value field's label
     };
     void valueClick(const QString &code, const ValueRow &row, bool change);
-    void logLines(const QStringList &lines);
 
     CommandHost &m_host;
     ModePair m_readMode, m_writeMode;

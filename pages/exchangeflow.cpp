@@ -20,6 +20,12 @@ bool reportOutcome(CommandHost &host, const Response &r, const OutcomeTexts &tex
     return false;
 }
 
+void logLines(CommandHost &host, const QStringList &lines)
+{
+    for (const QString &line : lines)
+        host.log(line);
+}
+
 QString oddFieldLine(const QString &name, Language language)
 {
     if (language == Language::English)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <initializer_list>
 
 #include "../link/response.h"
@@ -15,6 +16,9 @@ Response sendAndWait(CommandHost &host, const QString &command, int waitMs = 300
 // Logs the entry of a non-success outcome; returns true on Success, when the
 // caller logs its own success lines.
 bool reportOutcome(CommandHost &host, const Response &r, const OutcomeTexts &texts);
+
+// Logs each line as one entry, in order.
+void logLines(CommandHost &host, const QStringList &lines);
 
 // A parameter field as the operator typed it, named for the log.
 struct Field {

@@ -359,24 +359,18 @@ bool Iso15693Page::exchange(const QString &command, int waitMs, const QString &f
     return reportOutcome(m_host, *answer, OutcomeTexts{failure});
 }
 
-void Iso15693Page::logLines(const QStringList &lines)
-{
-    for (const QString &l : lines)
-        m_host.log(l);
-}
-
 void Iso15693Page::simpleRow(const QString &command, const QString &success, const QString &failure)
 {
     Response r;
     if (exchange(command, 500, failure, &r))
-        logLines({success + timeStamp(), QString()});
+        logLines(m_host, {success + timeStamp(), QString()});
 }
 
 void Iso15693Page::Button37Click()
 {
     Response r;
     if (exchange(inventoryCommand(), 1000, QStringLiteral("操作失败   "), &r))
-        logLines(inventoryLines(r, timeStamp()));
+        logLines(m_host, inventoryLines(r, timeStamp()));
 }
 
 void Iso15693Page::Button38Click()
@@ -390,7 +384,7 @@ void Iso15693Page::Button38Click()
     Response r;
     if (exchange(readBlocksCommand(item, m_edit14->text(), m_edit13->text(), m_edit55->text()), 500,
                  QStringLiteral("读卡失败   "), &r))
-        logLines(readBlocksLines(r, timeStamp()));
+        logLines(m_host, readBlocksLines(r, timeStamp()));
 }
 
 void Iso15693Page::Button39Click()
@@ -470,7 +464,7 @@ void Iso15693Page::Button48Click()
         return;
     Response r;
     if (exchange(systemInfoCommand(item, m_edit41->text()), 500, QStringLiteral("操作失败   "), &r))
-        logLines(systemInfoLines(r, timeStamp()));
+        logLines(m_host, systemInfoLines(r, timeStamp()));
 }
 
 void Iso15693Page::Button49Click()
@@ -484,7 +478,7 @@ void Iso15693Page::Button49Click()
     Response r;
     if (exchange(securityStatusCommand(item, m_edit21->text(), m_edit20->text(), m_edit43->text()), 500,
                  QStringLiteral("读卡块安全位失败   "), &r))
-        logLines(securityStatusLines(r, timeStamp()));
+        logLines(m_host, securityStatusLines(r, timeStamp()));
 }
 
 } // namespace rfid

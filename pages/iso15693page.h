@@ -78,7 +78,6 @@ private:
     bool exchange(const QString &command, int waitMs, const QString &failure, Response *answer);
     // Success logs text + time and an empty line.
     void simpleRow(const QString &command, const QString &success, const QString &failure);
-    void logLines(const QStringList &lines);
 
     CommandHost &m_host;
     QList<QComboBox *> m_flags;   // ComboBox10 to ComboBox19

@@ -159,12 +159,6 @@ UltralightPage::UltralightPage(CommandHost &host, QWidget *parent)
     connect(writePage, &QPushButton::clicked, this, &UltralightPage::Button54Click);
 }
 
-void UltralightPage::logLines(const QStringList &lines)
-{
-    for (const QString &line : lines)
-        m_host.log(line);
-}
-
 QString UltralightPage::selectedPage(QListWidget *list, const QString &name)
 {
     const QListWidgetItem *item = list->currentItem();
@@ -178,14 +172,12 @@ void UltralightPage::Button55Click()
 {
     const Response r = sendAndWait(m_host, readSerialCommand(ultralightModeByte(m_serialAll->isChecked())), 300);
     if (reportOutcome(m_host, r, {QStringLiteral("读卡ID号操作失败   ")}))
-        logLines(readSerialLines(r, timeStamp()));
+        logLines(m_host, readSerialLines(r, timeStamp()));
 }
 
 void UltralightPage::Button17Click()
 {
-    const Response r = sendAndWait(m_host, kHaltCommand, 300);
-    if (reportOutcome(m_host, r, {kHaltFailure}))
-        logLines(haltLines(timeStamp()));
+    haltCard(m_host);
 }
 
 void UltralightPage::Button18Click()
@@ -195,7 +187,7 @@ void UltralightPage::Button18Click()
         return;
     const Response r = sendAndWait(m_host, readPageCommand(ultralightModeByte(m_readAll->isChecked()), page), 800);
     if (reportOutcome(m_host, r, {QStringLiteral("读卡失败   ")}))
-        logLines(readPageLines(r, timeStamp()));
+        logLines(m_host, readPageLines(r, timeStamp()));
 }
 
 void UltralightPage::Button54Click()
@@ -206,7 +198,7 @@ void UltralightPage::Button54Click()
     const Response r =
         sendAndWait(m_host, writePageCommand(ultralightModeByte(m_writeAll->isChecked()), page, m_data->text()), 500);
     if (reportOutcome(m_host, r, {QStringLiteral("写卡操作失败   ")}))
-        logLines(writePageLines(r, timeStamp()));
+        logLines(m_host, writePageLines(r, timeStamp()));
 }
 
 } // namespace rfid

@@ -43,7 +43,6 @@ public slots:
 private:
     // The page number of a list's selected item, or "" after logging why not.
     QString selectedPage(QListWidget *list, const QString &name);
-    void logLines(const QStringList &lines);
 
     CommandHost &m_host;
     QRadioButton *m_serialAll, *m_readAll, *m_writeAll;

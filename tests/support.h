@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "../app/filedialogs.h"
 #include "../app/logpane.h"
 #include "../app/tform1.h"
 
@@ -71,6 +72,19 @@ private:
 // The log lines of one click on button in a fresh window on the scripted
 // reader, whose exchange gets answer (empty: no answer).
 QStringList linesOfClick(const QString &button, const QByteArray &answer);
+
+// Answers the file dialogs with a chosen name and remembers what they asked.
+struct Chooser {
+    explicit Chooser(const QString &answer)
+    {
+        setFileChooser([this, answer](QWidget *, const FileRequest &r) {
+            requests << r;
+            return answer;
+        });
+    }
+    ~Chooser() { setFileChooser({}); }
+    QList<FileRequest> requests;
+};
 
 // Replaces every "hh:mm:ss AM/PM" with "<time>".
 QString maskTimes(QString line);

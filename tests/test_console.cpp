@@ -18,19 +18,6 @@ using namespace rfid;
 using namespace rfid::test;
 
 namespace {
-// Answers the dialogs with a chosen name and remembers what they asked.
-struct Chooser {
-    explicit Chooser(const QString &answer)
-    {
-        setFileChooser([this, answer](QWidget *, const FileRequest &r) {
-            requests << r;
-            return answer;
-        });
-    }
-    ~Chooser() { setFileChooser({}); }
-    QList<FileRequest> requests;
-};
-
 QByteArray readAll(const QString &path)
 {
     QFile f(path);

@@ -25,18 +25,6 @@ using namespace rfid;
 using namespace rfid::test;
 
 namespace {
-struct Chooser {
-    explicit Chooser(const QString &answer)
-    {
-        setFileChooser([this, answer](QWidget *, const FileRequest &r) {
-            requests << r;
-            return answer;
-        });
-    }
-    ~Chooser() { setFileChooser({}); }
-    QList<FileRequest> requests;
-};
-
 QAction *action(Window &w, const char *name)
 {
     auto *a = w.find<QAction>(QString::fromLatin1(name));
