@@ -13,6 +13,7 @@
 #include "../link/response.h"
 #include "../link/timestamp.h"
 #include "../pages/commandhost.h"
+#include "protocol/rawframe.h"
 #include "filedialogs.h"
 
 namespace rfid {
@@ -33,18 +34,6 @@ QPushButton *button(const char *name, const QString &caption)
     return b;
 }
 } // namespace
-
-QString consoleFrameRefusal(const QString &frame)
-{
-    const QString digits = hexDigits(frame);
-    if (digits.isEmpty())
-        return QStringLiteral("发送框中没有十六进制数字，未发送。");
-    if (digits.size() % 2)
-        return QStringLiteral("发送框中的帧有 %1 个十六进制数字（奇数个），不成整字节，未发送。").arg(digits.size());
-    if (digits.size() / 2 > kMaxFrameBytes)
-        return QStringLiteral("发送框中的帧有 %1 字节，超过 %2 字节，未发送。").arg(digits.size() / 2).arg(kMaxFrameBytes);
-    return {};
-}
 
 std::optional<qint64> pauseMs(const QString &text, int offset)
 {
@@ -115,7 +104,7 @@ void Console::stopAutoSend()
 void Console::Button3Click()
 {
     const QString frame = m_memo->toPlainText();
-    const QString refusal = consoleFrameRefusal(frame);
+    const QString refusal = raw::frameRefusal(frame);
     if (!refusal.isEmpty()) {
         m_host.log(stamped(refusal));
         stopAutoSend();

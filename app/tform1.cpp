@@ -23,6 +23,7 @@
 
 #include "../link/frame.h"
 #include "../link/hextext.h"
+#include "../link/response.h"
 #include "../link/timestamp.h"
 #include "../link/transport.h"
 #include "../pages/classicpage.h"

@@ -21,7 +21,7 @@
 
 #include "../app/commgroup.h"
 #include "../link/hextext.h"
-#include "../pages/outputformat.h"
+#include "protocol/outputformat.h"
 #include "support.h"
 
 using namespace rfid;
@@ -269,7 +269,7 @@ private slots:
         pty.write(frame);
         w.click(QStringLiteral("Button25"));
         QCOMPARE(w.form().recdata(), bytesToHex(frame));   // it did arrive during the wait
-        QVERIFY(w.lines().contains(kFormatNoData + "<time>"));
+        QVERIFY(w.lines().contains(format::kNoData + "<time>"));
     }
 
     void reopensAtChosenBaudRate()
