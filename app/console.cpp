@@ -13,6 +13,7 @@
 #include "../link/response.h"
 #include "../link/timestamp.h"
 #include "../pages/commandhost.h"
+#include "pages/controls.h"
 #include "protocol/rawframe.h"
 #include "filedialogs.h"
 
@@ -25,13 +26,6 @@ const QString kTextFilter = QStringLiteral("文本文件(.txt)|*.txt");
 QString stamped(const QString &text)
 {
     return text + QStringLiteral("   ") + timeStamp() + kCrLf;
-}
-
-QPushButton *button(const char *name, const QString &caption)
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
 }
 } // namespace
 
@@ -74,10 +68,10 @@ Console::Console(CommandHost &host, QWidget *parent)
     m_auto = new QCheckBox(QStringLiteral("自动发送"));
     m_auto->setObjectName(QStringLiteral("CheckBox3"));
 
-    auto *send = button("Button3", QStringLiteral("发送数据"));
-    auto *load = button("Button6", QStringLiteral("载入数据"));
-    auto *save = button("Button5", QStringLiteral("另存为"));
-    auto *clear = button("Button7", QStringLiteral("清空发送框"));
+    auto *send = controls::button("Button3", QStringLiteral("发送数据"));
+    auto *load = controls::button("Button6", QStringLiteral("载入数据"));
+    auto *save = controls::button("Button5", QStringLiteral("另存为"));
+    auto *clear = controls::button("Button7", QStringLiteral("清空发送框"));
     connect(send, &QPushButton::clicked, this, &Console::Button3Click);
     connect(load, &QPushButton::clicked, this, &Console::Button6Click);
     connect(save, &QPushButton::clicked, this, &Console::Button5Click);

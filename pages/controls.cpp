@@ -56,12 +56,12 @@ QLineEdit *edit(const char *name, const QString &text)
     return e;
 }
 
-QPushButton *button(const char *name, const QString &caption, const QString &accessibleName)
+QPushButton *button(const char *name, const QString &caption, const QString &row)
 {
     auto *b = new QPushButton(caption);
     b->setObjectName(QString::fromLatin1(name));
-    if (!accessibleName.isEmpty())
-        b->setAccessibleName(accessibleName);
+    if (!row.isEmpty())
+        b->setAccessibleName(caption + QStringLiteral("：") + row);
     return b;
 }
 

@@ -24,8 +24,9 @@ QWidget *pairBox(const char *name, QRadioButton *first, QRadioButton *second, bo
 // An editable combo whose text is what is sent; typed text is not added to the list.
 QComboBox *combo(const char *name, const QStringList &items, const QString &text);
 QLineEdit *edit(const char *name, const QString &text);
-// A button; where its caption repeats on a page, accessibleName tells it apart.
-QPushButton *button(const char *name, const QString &caption, const QString &accessibleName = {});
+// A button; where its caption repeats on a page, a screen reader hears its row
+// with it ("设置：设置波特率").
+QPushButton *button(const char *name, const QString &caption, const QString &row = {});
 QLabel *label(const char *name, const QString &text);
 QCheckBox *checkBox(const char *name, const QString &caption, const QString &accessibleName);
 // The label and its field side by side; the field is named by the label and its row.

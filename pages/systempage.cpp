@@ -39,7 +39,7 @@ SystemPage::SystemPage(CommandHost &host, QWidget *parent)
     // hears the row with them.
     auto button = [this](const char *name, const QString &caption, const QString &row, void (SystemPage::*slot)()) {
         QPushButton *b =
-            controls::button(name, caption, row.isEmpty() ? QString() : caption + QStringLiteral("：") + row);
+            controls::button(name, caption, row);
         connect(b, &QPushButton::clicked, this, slot);
         return b;
     };
@@ -156,11 +156,6 @@ SystemPage::SystemPage(CommandHost &host, QWidget *parent)
     layout->addStretch();
 }
 
-void SystemPage::setting(const Request &request, const QString &success, const QString &failure)
-{
-    run(m_host, request, 300, judge({failure}, done(success)));
-}
-
 void SystemPage::Button12Click()
 {
     const std::optional<quint8> code = settings::baudCode(m_baud->currentText());
@@ -169,7 +164,8 @@ void SystemPage::Button12Click()
         m_host.log(settings::unknownBaudLine(m_baud->currentText(), timeStamp()));
         return;
     }
-    setting(settings::setBaudRate(*code), QStringLiteral("波特率设置成功   "), QStringLiteral("波特率设置失败   "));
+    run(m_host, settings::setBaudRate(*code), 300,
+        judge({QStringLiteral("波特率设置失败   ")}, done(QStringLiteral("波特率设置成功   "))));
 }
 
 void SystemPage::Button4Click()
@@ -183,8 +179,8 @@ void SystemPage::Button11Click()
 {
     if (!fieldsWhole(m_host, {{nameOf(QStringLiteral("重设置机器ID号"), m_address), m_address->text()}}))
         return;
-    setting(settings::setAddress(hexToBytes(m_address->text())), QStringLiteral("读写器地址设置成功   "),
-            QStringLiteral("读写器地址设置失败   "));
+    run(m_host, settings::setAddress(hexToBytes(m_address->text())), 300,
+        judge({QStringLiteral("读写器地址设置失败   ")}, done(QStringLiteral("读写器地址设置成功   "))));
 }
 
 void SystemPage::Button14Click()
@@ -198,8 +194,8 @@ void SystemPage::Button13Click()
 {
     if (!fieldsWhole(m_host, {{nameOf(QStringLiteral("重设置机器序列号"), m_serial), m_serial->text()}}))
         return;
-    setting(settings::setSerial(hexToBytes(m_serial->text())), QStringLiteral("机器序列号设置成功   "),
-            QStringLiteral("机器序列号设置失败   "));
+    run(m_host, settings::setSerial(hexToBytes(m_serial->text())), 300,
+        judge({QStringLiteral("机器序列号设置失败   ")}, done(QStringLiteral("机器序列号设置成功   "))));
 }
 
 void SystemPage::indicator(settings::Indicator which, QLineEdit *period, QLineEdit *count, const QString &what,
@@ -208,8 +204,8 @@ void SystemPage::indicator(settings::Indicator which, QLineEdit *period, QLineEd
     if (!fieldsWhole(m_host, {{nameOf(what + QStringLiteral(" 周期"), period), period->text()},
                               {nameOf(what + QStringLiteral(" 次数"), count), count->text()}}))
         return;
-    setting(settings::indicator(which, hexToBytes(period->text()), hexToBytes(count->text())),
-            QStringLiteral("设置%1操作成功   ").arg(name), QStringLiteral("设置%1操作失败   ").arg(name));
+    run(m_host, settings::indicator(which, hexToBytes(period->text()), hexToBytes(count->text())), 300,
+        judge({QStringLiteral("设置%1操作失败   ").arg(name)}, done(QStringLiteral("设置%1操作成功   ").arg(name))));
 }
 
 void SystemPage::Button20Click()

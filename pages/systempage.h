@@ -34,8 +34,6 @@ public slots:
     void Edit22Change(const QString &text);
 
 private:
-    // A setting's exchange: success and failure texts as the log shows them.
-    void setting(const Request &request, const QString &success, const QString &failure);
     // LED, LED-R or buzzer: period and count; name is the one the log lines use.
     void indicator(settings::Indicator which, QLineEdit *period, QLineEdit *count, const QString &what,
                    const QString &name);

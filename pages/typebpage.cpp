@@ -31,7 +31,7 @@ TypeBPage::TypeBPage(CommandHost &host, QWidget *parent)
     // reader hears the row with them.
     auto button = [this](const char *name, const QString &caption, const QString &row, void (TypeBPage::*slot)()) {
         QPushButton *b =
-            controls::button(name, caption, row.isEmpty() ? QString() : caption + QStringLiteral("：") + row);
+            controls::button(name, caption, row);
         if (slot)
             connect(b, &QPushButton::clicked, this, slot);
         else
