@@ -8,11 +8,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "../link/frame.h"
-#include "../link/hextext.h"
-#include "../link/response.h"
-#include "../link/timestamp.h"
-#include "../pages/commandhost.h"
+#include "link/frame.h"
+#include "link/hextext.h"
+#include "link/response.h"
+#include "link/timestamp.h"
+#include "session/readersession.h"
 #include "filedialogs.h"
 
 namespace rfid {
@@ -60,7 +60,7 @@ QString pauseRefusal(const QString &field, const QString &text)
     return stamped(QStringLiteral("%1“%2”不是毫秒整数，已停止发送。").arg(field, text));
 }
 
-Console::Console(CommandHost &host, QWidget *parent)
+Console::Console(ReaderSession &host, QWidget *parent)
     : QGroupBox(QStringLiteral("发送信息"), parent)
     , m_host(host)
 {

@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace rfid {
 
-class CommandHost;
+class ReaderSession;
 
 // Why a typed frame cannot be sent ("" when it can): no digits, an odd number
 // of hex digits, or more bytes than the write buffer holds.
@@ -28,7 +28,7 @@ class Console : public QGroupBox
 {
     Q_OBJECT
 public:
-    explicit Console(CommandHost &host, QWidget *parent = nullptr);
+    explicit Console(ReaderSession &host, QWidget *parent = nullptr);
 
 public slots:
     void Button3Click();   // send once
@@ -39,7 +39,7 @@ public slots:
 private:
     void stopAutoSend();
 
-    CommandHost &m_host;
+    ReaderSession &m_host;
     QPlainTextEdit *m_memo;
     QLineEdit *m_period;
     QCheckBox *m_auto;

@@ -1,11 +1,11 @@
 // Frame building and response judging: the tool's own cost per command.
 #include <benchmark/benchmark.h>
 
-#include "../link/frame.h"
-#include "../link/hextext.h"
-#include "../link/response.h"
-#include "../link/timestamp.h"
-#include "../pages/outputformat.h"
+#include "link/frame.h"
+#include "link/hextext.h"
+#include "link/response.h"
+#include "link/timestamp.h"
+#include "pages/outputformat.h"
 
 using namespace rfid;
 

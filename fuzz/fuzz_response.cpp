@@ -3,14 +3,14 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "../link/hextext.h"
-#include "../link/response.h"
-#include "../pages/classicpage.h"
-#include "../pages/iso15693page.h"
-#include "../pages/outputformat.h"
-#include "../pages/systempage.h"
-#include "../pages/typebpage.h"
-#include "../pages/ultralightpage.h"
+#include "link/hextext.h"
+#include "link/response.h"
+#include "pages/classicpage.h"
+#include "pages/iso15693page.h"
+#include "pages/outputformat.h"
+#include "pages/systempage.h"
+#include "pages/typebpage.h"
+#include "pages/ultralightpage.h"
 
 using namespace rfid;
 

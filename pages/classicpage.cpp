@@ -12,9 +12,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "../link/hextext.h"
-#include "../link/timestamp.h"
-#include "commandhost.h"
+#include "link/hextext.h"
+#include "link/timestamp.h"
+#include "session/readersession.h"
 #include "exchangeflow.h"
 #include "typeawidgets.h"
 
@@ -120,7 +120,7 @@ const QStringList kKeys = {QStringLiteral("6B 27 E9 40 D3 18"), QStringLiteral("
 const QStringList kCounts = {QStringLiteral("01"), QStringLiteral("02"), QStringLiteral("03"), QStringLiteral("04")};
 } // namespace
 
-ClassicPage::ClassicPage(CommandHost &host, QWidget *parent)
+ClassicPage::ClassicPage(ReaderSession &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
 {
@@ -306,7 +306,7 @@ void ClassicPage::Button9Click()
         logLines(m_host, writeBlocksLines(r, timeStamp()));
 }
 
-void haltCard(CommandHost &host)
+void haltCard(ReaderSession &host)
 {
     const Response r = sendAndWait(host, kHaltCommand, 300);
     if (reportOutcome(host, r, {kHaltFailure}))

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "../link/response.h"
+#include "link/response.h"
 
 class QCheckBox;
 class QComboBox;
@@ -13,7 +13,7 @@ class QRadioButton;
 
 namespace rfid {
 
-class CommandHost;
+class ReaderSession;
 
 // Bit 0: request mode (0 Idle, 1 All); bit 1: key type (0 key A, 1 key B).
 QString classicModeByte(bool all, bool keyB);
@@ -48,13 +48,13 @@ QStringList changeValueLines(const Response &r, const QString &time);
 inline const QString kClassicFailure = QStringLiteral("读卡失败   ");
 inline const QString kHaltFailure = QStringLiteral("HALT操作失败   ");
 // Halts the Type A card the last command reached, and logs the outcome.
-void haltCard(CommandHost &host);
+void haltCard(ReaderSession &host);
 
 class ClassicPage : public QWidget
 {
     Q_OBJECT
 public:
-    ClassicPage(CommandHost &host, QWidget *parent = nullptr);
+    ClassicPage(ReaderSession &host, QWidget *parent = nullptr);
 
 public slots:
     void Button8Click();    // read blocks
@@ -81,7 +81,7 @@ private:
     };
     void valueClick(const QString &code, const ValueRow &row, bool change);
 
-    CommandHost &m_host;
+    ReaderSession &m_host;
     ModePair m_readMode, m_writeMode;
     QComboBox *m_readStart, *m_readCount, *m_readKey;
     QComboBox *m_writeStart, *m_writeCount, *m_writeKey;

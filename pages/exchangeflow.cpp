@@ -1,18 +1,18 @@
 #include "exchangeflow.h"
 
-#include "../link/hextext.h"
-#include "../link/timestamp.h"
+#include "link/hextext.h"
+#include "link/timestamp.h"
 
 namespace rfid {
 
-Response sendAndWait(CommandHost &host, const QString &command, int waitMs)
+Response sendAndWait(ReaderSession &host, const QString &command, int waitMs)
 {
     const QString own = host.Send(command);
-    host.Delay(waitMs, own);
+    host.sleepUnlessAnswered(waitMs, own);
     return evaluate(own);
 }
 
-bool reportOutcome(CommandHost &host, const Response &r, const OutcomeTexts &texts)
+bool reportOutcome(ReaderSession &host, const Response &r, const OutcomeTexts &texts)
 {
     if (r.outcome == Outcome::Success)
         return true;
@@ -20,7 +20,7 @@ bool reportOutcome(CommandHost &host, const Response &r, const OutcomeTexts &tex
     return false;
 }
 
-void logLines(CommandHost &host, const QStringList &lines)
+void logLines(ReaderSession &host, const QStringList &lines)
 {
     for (const QString &line : lines)
         host.log(line);
@@ -33,7 +33,7 @@ QString oddFieldLine(const QString &name, Language language)
     return QStringLiteral("%1：十六进制数字个数为奇数，未发送   %2").arg(name, timeStamp());
 }
 
-bool fieldsWhole(CommandHost &host, std::initializer_list<Field> fields, Language language)
+bool fieldsWhole(ReaderSession &host, std::initializer_list<Field> fields, Language language)
 {
     for (const Field &f : fields) {
         if (hasOddDigits(f.text)) {

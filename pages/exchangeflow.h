@@ -5,20 +5,20 @@
 #include <QStringList>
 #include <initializer_list>
 
-#include "../link/response.h"
-#include "commandhost.h"
+#include "link/response.h"
+#include "session/readersession.h"
 
 namespace rfid {
 
 // Send, then Delay on this exchange's own answer; the answer judged.
-Response sendAndWait(CommandHost &host, const QString &command, int waitMs = 300);
+Response sendAndWait(ReaderSession &host, const QString &command, int waitMs = 300);
 
 // Logs the entry of a non-success outcome; returns true on Success, when the
 // caller logs its own success lines.
-bool reportOutcome(CommandHost &host, const Response &r, const OutcomeTexts &texts);
+bool reportOutcome(ReaderSession &host, const Response &r, const OutcomeTexts &texts);
 
 // Logs each line as one entry, in order.
-void logLines(CommandHost &host, const QStringList &lines);
+void logLines(ReaderSession &host, const QStringList &lines);
 
 // A parameter field as the operator typed it, named for the log.
 struct Field {
@@ -31,7 +31,7 @@ enum class Language { Chinese, English };
 // An odd number of hex digits would shift every later byte of the frame, so
 // such a field is refused: one line naming the first such field. True when all
 // fields hold whole bytes.
-bool fieldsWhole(CommandHost &host, std::initializer_list<Field> fields, Language language = Language::Chinese);
+bool fieldsWhole(ReaderSession &host, std::initializer_list<Field> fields, Language language = Language::Chinese);
 QString oddFieldLine(const QString &name, Language language);
 
 } // namespace rfid

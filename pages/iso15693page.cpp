@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "../link/hextext.h"
-#include "../link/timestamp.h"
-#include "commandhost.h"
+#include "link/hextext.h"
+#include "link/timestamp.h"
+#include "session/readersession.h"
 #include "exchangeflow.h"
 
 namespace rfid {
@@ -157,7 +157,7 @@ QStringList securityStatusLines(const Response &r, const QString &time)
             QStringLiteral("块安全位状态为：") + dataBytes(r, 5), QString()};
 }
 
-Iso15693Page::Iso15693Page(CommandHost &host, QWidget *parent)
+Iso15693Page::Iso15693Page(ReaderSession &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
 {

@@ -7,14 +7,14 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "../link/response.h"
+#include "link/response.h"
 
 class QComboBox;
 class QLineEdit;
 
 namespace rfid {
 
-class CommandHost;
+class ReaderSession;
 
 // The four items of every row's flag list.
 QStringList flagItems();
@@ -54,7 +54,7 @@ class Iso15693Page : public QWidget
 {
     Q_OBJECT
 public:
-    Iso15693Page(CommandHost &host, QWidget *parent = nullptr);
+    Iso15693Page(ReaderSession &host, QWidget *parent = nullptr);
 
 public slots:
     void Button37Click();   // inventory
@@ -79,7 +79,7 @@ private:
     // Success logs text + time and an empty line.
     void simpleRow(const QString &command, const QString &success, const QString &failure);
 
-    CommandHost &m_host;
+    ReaderSession &m_host;
     QList<QComboBox *> m_flags;   // ComboBox10 to ComboBox19
     QLineEdit *m_edit14, *m_edit13, *m_edit55;
     QLineEdit *m_edit48, *m_edit49, *m_edit16, *m_edit50;

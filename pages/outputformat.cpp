@@ -11,8 +11,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "../link/hextext.h"
-#include "../link/timestamp.h"
+#include "link/hextext.h"
+#include "link/timestamp.h"
 #include "exchangeflow.h"
 
 namespace rfid {
@@ -98,7 +98,7 @@ QString readFormatEntry(const Response &r, const QString &time)
     return lines.join(kCrLf) + kCrLf;
 }
 
-OutputFormatPage::OutputFormatPage(CommandHost &host, QWidget *parent)
+OutputFormatPage::OutputFormatPage(ReaderSession &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
 {

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "../link/response.h"
+#include "link/response.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -12,7 +12,7 @@ class QRadioButton;
 
 namespace rfid {
 
-class CommandHost;
+class ReaderSession;
 
 struct OutputFormat {
     int code;
@@ -49,7 +49,7 @@ class OutputFormatPage : public QWidget
 {
     Q_OBJECT
 public:
-    OutputFormatPage(CommandHost &host, QWidget *parent = nullptr);
+    OutputFormatPage(ReaderSession &host, QWidget *parent = nullptr);
 
     OutputFormatChoice choice() const;
 
@@ -58,7 +58,7 @@ public slots:
     void Button25Click();   // Read
 
 private:
-    CommandHost &m_host;
+    ReaderSession &m_host;
     QList<QRadioButton *> m_formats;
     QRadioButton *m_bigBuzzer;
     QCheckBox *m_semicolon, *m_question, *m_comma, *m_enter, *m_userDefined;

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "../link/hextext.h"
-#include "../link/timestamp.h"
-#include "commandhost.h"
+#include "link/hextext.h"
+#include "link/timestamp.h"
+#include "session/readersession.h"
 #include "exchangeflow.h"
 
 namespace rfid {
@@ -87,7 +87,7 @@ QString serialEntry(const Response &r, const QString &time)
         + kCrLf + QStringLiteral("序列号为：") + bytesToHex(data.mid(1, 8)) + kCrLf;
 }
 
-SystemPage::SystemPage(CommandHost &host, QWidget *parent)
+SystemPage::SystemPage(ReaderSession &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
 {

@@ -4,14 +4,14 @@
 #include <QString>
 #include <QWidget>
 
-#include "../link/response.h"
+#include "link/response.h"
 
 class QComboBox;
 class QLineEdit;
 
 namespace rfid {
 
-class CommandHost;
+class ReaderSession;
 
 // The baud-rate items and their codes, in the order the combo lists them.
 struct BaudRate {
@@ -41,7 +41,7 @@ class SystemPage : public QWidget
 {
     Q_OBJECT
 public:
-    SystemPage(CommandHost &host, QWidget *parent = nullptr);
+    SystemPage(ReaderSession &host, QWidget *parent = nullptr);
 
 public slots:
     void Button12Click();   // baud rate
@@ -63,7 +63,7 @@ private:
     // LED, LED-R or buzzer: period and count; name is the one the log lines use.
     void indicator(unsigned command, QLineEdit *period, QLineEdit *count, const QString &what, const QString &name);
 
-    CommandHost &m_host;
+    ReaderSession &m_host;
     QComboBox *m_baud;
     QLineEdit *m_address, *m_serial;
     QLineEdit *m_ledPeriod, *m_ledCount, *m_ledRPeriod, *m_ledRCount, *m_buzzerPeriod, *m_buzzerCount;

@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "../link/frame.h"
-#include "../link/hextext.h"
-#include "../link/timestamp.h"
-#include "commandhost.h"
+#include "link/frame.h"
+#include "link/hextext.h"
+#include "link/timestamp.h"
+#include "session/readersession.h"
 #include "exchangeflow.h"
 
 namespace rfid {
@@ -102,7 +102,7 @@ QString idNumberEntry(const Response &r, const QString &time)
     return kSucceeded + time + kCrLf + QStringLiteral("返回卡号为:") + bytesToHex(r.data().mid(1, 8)) + kCrLf;
 }
 
-TypeBPage::TypeBPage(CommandHost &host, QWidget *parent)
+TypeBPage::TypeBPage(ReaderSession &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
 {
@@ -219,7 +219,7 @@ void TypeBPage::Button36Click()
     }
     m_host.clearRecdata();
     const QString own = m_host.SendHex(dataExchangeFrame(m_host.address(), data));
-    m_host.Delay(600, own);
+    m_host.sleepUnlessAnswered(600, own);
     m_host.log(dataExchangeEntry(own, timeStamp()));
 }
 

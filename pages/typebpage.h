@@ -5,13 +5,13 @@
 #include <QString>
 #include <QWidget>
 
-#include "../link/response.h"
+#include "link/response.h"
 
 class QLineEdit;
 
 namespace rfid {
 
-class CommandHost;
+class ReaderSession;
 
 // The data exchange's frame carries N + 7 bytes and the write buffer holds 255.
 constexpr int kMaxExchangeData = 248;
@@ -31,7 +31,7 @@ class TypeBPage : public QWidget
 {
     Q_OBJECT
 public:
-    TypeBPage(CommandHost &host, QWidget *parent = nullptr);
+    TypeBPage(ReaderSession &host, QWidget *parent = nullptr);
 
 public slots:
     void Button31Click();   // request
@@ -43,7 +43,7 @@ public slots:
 private:
     void readIdNumber(const QString &command);
 
-    CommandHost &m_host;
+    ReaderSession &m_host;
     QLineEdit *m_cardId;
     QLineEdit *m_data;
 };

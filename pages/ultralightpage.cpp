@@ -11,10 +11,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "../link/hextext.h"
-#include "../link/timestamp.h"
+#include "link/hextext.h"
+#include "link/timestamp.h"
 #include "classicpage.h"
-#include "commandhost.h"
+#include "session/readersession.h"
 #include "exchangeflow.h"
 #include "typeawidgets.h"
 
@@ -83,7 +83,7 @@ QListWidget *pageList(const char *name, int selected)
 }
 } // namespace
 
-UltralightPage::UltralightPage(CommandHost &host, QWidget *parent)
+UltralightPage::UltralightPage(ReaderSession &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
 {

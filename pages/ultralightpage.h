@@ -4,7 +4,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "../link/response.h"
+#include "link/response.h"
 
 class QListWidget;
 class QLineEdit;
@@ -12,7 +12,7 @@ class QRadioButton;
 
 namespace rfid {
 
-class CommandHost;
+class ReaderSession;
 
 // 0x00 Idle, 0x01 All: the request-mode bit of the Type A mode byte.
 QString ultralightModeByte(bool all);
@@ -32,7 +32,7 @@ class UltralightPage : public QWidget
 {
     Q_OBJECT
 public:
-    UltralightPage(CommandHost &host, QWidget *parent = nullptr);
+    UltralightPage(ReaderSession &host, QWidget *parent = nullptr);
 
 public slots:
     void Button55Click();   // read serial number
@@ -44,7 +44,7 @@ private:
     // The page number of a list's selected item, or "" after logging why not.
     QString selectedPage(QListWidget *list, const QString &name);
 
-    CommandHost &m_host;
+    ReaderSession &m_host;
     QRadioButton *m_serialAll, *m_readAll, *m_writeAll;
     QListWidget *m_readPage, *m_writePage;
     QLineEdit *m_data;

@@ -7,8 +7,9 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "../link/frame.h"
-#include "../link/hextext.h"
+#include "app/tform1.h"
+#include "link/frame.h"
+#include "link/hextext.h"
 
 namespace rfid::test {
 
@@ -111,6 +112,16 @@ Window::Window(const WindowOptions &options)
 }
 
 Window::~Window() = default;
+
+ReaderSession &Window::session()
+{
+    return m_form->session();
+}
+
+QWidget *Window::root() const
+{
+    return m_form.get();
+}
 
 void Window::click(const QString &button)
 {

@@ -7,11 +7,16 @@
 #include <QStringList>
 #include <memory>
 
-#include "../app/filedialogs.h"
-#include "../app/logpane.h"
-#include "../app/tform1.h"
+#include "app/filedialogs.h"
+#include "app/logpane.h"
+#include "session/readersession.h"
 
 class QWidget;
+
+namespace rfid {
+class TForm1;
+struct WindowOptions;
+}
 
 namespace rfid::test {
 
@@ -52,9 +57,10 @@ public:
     ~Window();
 
     TForm1 &form() { return *m_form; }
+    ReaderSession &session();
     template <typename T = QWidget> T *find(const QString &name) const
     {
-        return m_form->findChild<T *>(name);
+        return root()->findChild<T *>(name);
     }
     void click(const QString &button);
     void setText(const QString &edit, const QString &text);   // line edits and editable combos
@@ -65,6 +71,8 @@ public:
     void clearLog();
 
 private:
+    QWidget *root() const;
+
     std::unique_ptr<TForm1> m_form;
     int m_taken = 0;
 };
