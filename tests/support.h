@@ -1,15 +1,14 @@
-// Test support: the window on a reader library, the scripted reader's
-// controls, and log lines with their time stamps masked.
+// Test support: the window on a reader library, driven by object names, and
+// its log lines with their time stamps masked.
 #pragma once
 
-#include <QByteArray>
-#include <QLibrary>
 #include <QStringList>
 #include <memory>
 
 #include "app/filedialogs.h"
 #include "app/logpane.h"
 #include "session/readersession.h"
+#include "devices.h"
 
 class QWidget;
 
@@ -19,34 +18,6 @@ struct WindowOptions;
 }
 
 namespace rfid::test {
-
-QString scriptedPath();
-QString virtualPath();
-
-// Bytes of hex text ("AA 00 01 ...").
-QByteArray bytes(const QString &hex);
-// A well-formed response frame: AA addr L status data xor BB.
-QByteArray response(int status, const QString &dataHex = {}, int address = 0);
-
-// The scripted reader, reached through the same module the window loads.
-class Scripted
-{
-public:
-    Scripted();
-    void reset();
-    void respond(const QByteArray &answer, int reported = -1);   // empty: no answer
-    void failWrites(int count);
-    int requestCount();
-    QByteArray request(int index);
-    QString requestHex(int index);   // upper-case, blanks between bytes
-    QStringList requestsHex();
-
-private:
-    QLibrary m_lib;
-};
-
-// Resets the virtual reader to its state at load.
-void resetVirtualReader();
 
 // A main window on a reader library, with helpers to drive it.
 class Window
@@ -93,8 +64,5 @@ struct Chooser {
     ~Chooser() { setFileChooser({}); }
     QList<FileRequest> requests;
 };
-
-// Replaces every "hh:mm:ss AM/PM" with "<time>".
-QString maskTimes(QString line);
 
 } // namespace rfid::test

@@ -13,8 +13,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <fcntl.h>
-#include <pty.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -29,41 +27,6 @@ using namespace rfid;
 using namespace rfid::test;
 
 namespace {
-
-// A pseudo-terminal pair; the slave's name is what the operator types.
-struct Pty {
-    int master = -1;
-    int slave = -1;
-    QString name;
-
-    Pty()
-    {
-        char path[256] = {};
-        if (openpty(&master, &slave, path, nullptr, nullptr) != 0)
-            qFatal("openpty failed");
-        name = QString::fromLocal8Bit(path);
-    }
-    ~Pty()
-    {
-        ::close(master);
-        ::close(slave);
-    }
-    void write(const QByteArray &bytes) const
-    {
-        for (qsizetype done = 0; done < bytes.size();) {
-            const ssize_t n = ::write(master, bytes.constData() + done, size_t(bytes.size() - done));
-            if (n <= 0)
-                qFatal("write to the pseudo-terminal failed");
-            done += n;
-        }
-    }
-    termios settings() const
-    {
-        termios t{};
-        tcgetattr(slave, &t);
-        return t;
-    }
-};
 
 QSerialPort *comm(Window &w)
 {
