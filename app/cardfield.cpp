@@ -3,9 +3,9 @@
 #include <QByteArray>
 #include <QFile>
 
-#include "../link/readerlibrary.h"
-#include "../link/response.h"
-#include "../link/timestamp.h"
+#include "link/readerlibrary.h"
+#include "link/response.h"
+#include "link/timestamp.h"
 
 namespace rfid {
 

@@ -8,13 +8,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "../link/frame.h"
-#include "../link/hextext.h"
-#include "../link/response.h"
-#include "../link/timestamp.h"
-#include "../pages/commandhost.h"
+#include "link/frame.h"
+#include "link/hextext.h"
+#include "link/response.h"
+#include "link/timestamp.h"
 #include "pages/controls.h"
 #include "protocol/rawframe.h"
+#include "session/readersession.h"
 #include "filedialogs.h"
 
 namespace rfid {
@@ -43,7 +43,7 @@ QString pauseRefusal(const QString &field, const QString &text)
     return stamped(QStringLiteral("%1“%2”不是毫秒整数，已停止发送。").arg(field, text));
 }
 
-Console::Console(CommandHost &host, QWidget *parent)
+Console::Console(ReaderSession &host, QWidget *parent)
     : QGroupBox(QStringLiteral("发送信息"), parent)
     , m_host(host)
 {

@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace rfid {
 
-class CommandHost;
+class ReaderSession;
 
 // A pause edit's text as milliseconds plus offset, computed without overflow;
 // nothing when the text is not a whole number.
@@ -25,7 +25,7 @@ class Console : public QGroupBox
 {
     Q_OBJECT
 public:
-    explicit Console(CommandHost &host, QWidget *parent = nullptr);
+    explicit Console(ReaderSession &host, QWidget *parent = nullptr);
 
 public slots:
     void Button3Click();   // send once
@@ -36,7 +36,7 @@ public slots:
 private:
     void stopAutoSend();
 
-    CommandHost &m_host;
+    ReaderSession &m_host;
     QPlainTextEdit *m_memo;
     QLineEdit *m_period;
     QCheckBox *m_auto;

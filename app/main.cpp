@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
-#include "../link/readerlibrary.h"
+#include "link/readerlibrary.h"
 #include "tform1.h"
 
 int main(int argc, char *argv[])

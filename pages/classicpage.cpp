@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "link/hextext.h"
-#include "pages/commandhost.h"
+#include "session/readersession.h"
 #include "pages/controls.h"
 #include "pages/exchangeflow.h"
 
@@ -39,7 +39,7 @@ const QStringList kKeys = {QStringLiteral("6B 27 E9 40 D3 18"), QStringLiteral("
 const QStringList kCounts = {QStringLiteral("01"), QStringLiteral("02"), QStringLiteral("03"), QStringLiteral("04")};
 } // namespace
 
-ClassicPage::ClassicPage(CommandHost &host, QWidget *parent)
+ClassicPage::ClassicPage(ReaderSession &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
 {
@@ -220,7 +220,7 @@ void ClassicPage::Button9Click()
         judge({classic::kFailure}, linesOf<classic::BlocksWritten>));
 }
 
-void haltCard(CommandHost &host)
+void haltCard(ReaderSession &host)
 {
     run(host, classic::halt(), 300, judge({classic::kHaltFailure}, done(classic::kHaltDone)));
 }

@@ -13,16 +13,16 @@ class QRadioButton;
 
 namespace rfid {
 
-class CommandHost;
+class ReaderSession;
 
 // Halts the Type A card the last command reached, and logs the outcome.
-void haltCard(CommandHost &host);
+void haltCard(ReaderSession &host);
 
 class ClassicPage : public QWidget
 {
     Q_OBJECT
 public:
-    ClassicPage(CommandHost &host, QWidget *parent = nullptr);
+    ClassicPage(ReaderSession &host, QWidget *parent = nullptr);
 
 public slots:
     void Button8Click();    // read blocks
@@ -50,7 +50,7 @@ private:
     };
     void valueClick(classic::ValueOp op, const ValueRow &row);
 
-    CommandHost &m_host;
+    ReaderSession &m_host;
     ModePair m_readMode, m_writeMode;
     QComboBox *m_readStart, *m_readCount, *m_readKey;
     QComboBox *m_writeStart, *m_writeCount, *m_writeKey;

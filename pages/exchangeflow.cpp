@@ -19,14 +19,14 @@ SuccessLines done(const QString &text)
     return [text](const Response &, const QString &time) { return doneLines(text, time); };
 }
 
-void run(CommandHost &host, const Request &request, int waitMs, const Judge &judge)
+void run(ReaderSession &host, const Request &request, int waitMs, const Judge &judge)
 {
     const QString own = host.Send(request.text());
-    host.Delay(waitMs, own);
+    host.sleepUnlessAnswered(waitMs, own);
     logLines(host, judge(evaluate(own), timeStamp()));
 }
 
-void logLines(CommandHost &host, const QStringList &lines)
+void logLines(ReaderSession &host, const QStringList &lines)
 {
     for (const QString &line : lines)
         host.log(line);
@@ -39,7 +39,7 @@ QString oddFieldLine(const QString &name, Language language)
     return QStringLiteral("%1：十六进制数字个数为奇数，未发送   %2").arg(name, timeStamp());
 }
 
-bool fieldsWhole(CommandHost &host, const QList<Field> &fields, Language language)
+bool fieldsWhole(ReaderSession &host, const QList<Field> &fields, Language language)
 {
     for (const Field &f : fields) {
         if (hasOddDigits(f.text)) {

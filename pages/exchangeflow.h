@@ -8,7 +8,7 @@
 #include <QList>
 
 #include "link/response.h"
-#include "pages/commandhost.h"
+#include "session/readersession.h"
 #include "protocol/request.h"
 
 namespace rfid {
@@ -26,10 +26,10 @@ SuccessLines done(const QString &text);
 
 // Sends the request, waits up to waitMs for this exchange's own answer, then
 // logs what the judge makes of it.
-void run(CommandHost &host, const Request &request, int waitMs, const Judge &judge);
+void run(ReaderSession &host, const Request &request, int waitMs, const Judge &judge);
 
 // Logs each line as one entry, in order.
-void logLines(CommandHost &host, const QStringList &lines);
+void logLines(ReaderSession &host, const QStringList &lines);
 
 // A parameter field as the operator typed it, named for the log.
 struct Field {
@@ -42,7 +42,7 @@ enum class Language { Chinese, English };
 // An odd number of hex digits would shift every later byte of the frame, so
 // such a field is refused: one line naming the first such field. True when all
 // fields hold whole bytes, whose bytes hexToBytes then gives.
-bool fieldsWhole(CommandHost &host, const QList<Field> &fields, Language language = Language::Chinese);
+bool fieldsWhole(ReaderSession &host, const QList<Field> &fields, Language language = Language::Chinese);
 QString oddFieldLine(const QString &name, Language language);
 // A field's name in a refusal line: what it is, then what tells it apart
 // (its row or its object name) in full-width brackets.

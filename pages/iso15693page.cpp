@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "link/hextext.h"
-#include "pages/commandhost.h"
+#include "session/readersession.h"
 #include "pages/controls.h"
 #include "pages/exchangeflow.h"
 
@@ -89,7 +89,7 @@ const Iso15693Page::RowSpec Iso15693Page::kRows[] = {
      "读卡块安全位失败   ", nullptr, linesOf<iso15693::BlockSecurity>},
 };
 
-Iso15693Page::Iso15693Page(CommandHost &host, QWidget *parent)
+Iso15693Page::Iso15693Page(ReaderSession &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
 {

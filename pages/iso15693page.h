@@ -13,13 +13,13 @@ class QLineEdit;
 
 namespace rfid {
 
-class CommandHost;
+class ReaderSession;
 
 class Iso15693Page : public QWidget
 {
     Q_OBJECT
 public:
-    Iso15693Page(CommandHost &host, QWidget *parent = nullptr);
+    Iso15693Page(ReaderSession &host, QWidget *parent = nullptr);
 
 public slots:
     void Button37Click();   // inventory
@@ -46,7 +46,7 @@ private:
     // Refuses an odd field the command would carry, else sends the row's command.
     void runRow(const Row &row);
 
-    CommandHost &m_host;
+    ReaderSession &m_host;
     Row m_readBlocks, m_writeBlock, m_lockBlock, m_select, m_writeAfi, m_lockAfi, m_writeDsfid, m_lockDsfid,
         m_systemInfo, m_security;
 };

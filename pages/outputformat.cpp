@@ -58,7 +58,7 @@ OutcomeTexts texts(const QString &failure)
 }
 } // namespace
 
-OutputFormatPage::OutputFormatPage(CommandHost &host, QWidget *parent)
+OutputFormatPage::OutputFormatPage(ReaderSession &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
 {

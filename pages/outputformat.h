@@ -12,20 +12,20 @@ class QRadioButton;
 
 namespace rfid {
 
-class CommandHost;
+class ReaderSession;
 
 class OutputFormatPage : public QWidget
 {
     Q_OBJECT
 public:
-    OutputFormatPage(CommandHost &host, QWidget *parent = nullptr);
+    OutputFormatPage(ReaderSession &host, QWidget *parent = nullptr);
 
 public slots:
     void Button24Click();   // Set
     void Button25Click();   // Read
 
 private:
-    CommandHost &m_host;
+    ReaderSession &m_host;
     QButtonGroup *m_formats;   // each button's id is its format code
     QRadioButton *m_bigBuzzer;
     QCheckBox *m_semicolon, *m_question, *m_comma, *m_enter, *m_userDefined;

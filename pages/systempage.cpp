@@ -10,7 +10,7 @@
 
 #include "link/hextext.h"
 #include "link/timestamp.h"
-#include "pages/commandhost.h"
+#include "session/readersession.h"
 #include "pages/controls.h"
 #include "pages/exchangeflow.h"
 
@@ -24,7 +24,7 @@ QString nameOf(const QString &label, const QLineEdit *edit)
 }
 } // namespace
 
-SystemPage::SystemPage(CommandHost &host, QWidget *parent)
+SystemPage::SystemPage(ReaderSession &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
 {

@@ -11,13 +11,13 @@ class QLineEdit;
 
 namespace rfid {
 
-class CommandHost;
+class ReaderSession;
 
 class SystemPage : public QWidget
 {
     Q_OBJECT
 public:
-    SystemPage(CommandHost &host, QWidget *parent = nullptr);
+    SystemPage(ReaderSession &host, QWidget *parent = nullptr);
 
 public slots:
     void Button12Click();   // baud rate
@@ -38,7 +38,7 @@ private:
     void indicator(settings::Indicator which, QLineEdit *period, QLineEdit *count, const QString &what,
                    const QString &name);
 
-    CommandHost &m_host;
+    ReaderSession &m_host;
     QComboBox *m_baud;
     QLineEdit *m_address, *m_serial;
     QLineEdit *m_ledPeriod, *m_ledCount, *m_ledRPeriod, *m_ledRCount, *m_buzzerPeriod, *m_buzzerCount;

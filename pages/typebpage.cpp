@@ -12,14 +12,14 @@
 #include "link/frame.h"
 #include "link/hextext.h"
 #include "link/timestamp.h"
-#include "pages/commandhost.h"
+#include "session/readersession.h"
 #include "pages/controls.h"
 #include "pages/exchangeflow.h"
 #include "protocol/typeb.h"
 
 namespace rfid {
 
-TypeBPage::TypeBPage(CommandHost &host, QWidget *parent)
+TypeBPage::TypeBPage(ReaderSession &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
 {

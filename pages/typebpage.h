@@ -10,13 +10,13 @@ class QLineEdit;
 
 namespace rfid {
 
-class CommandHost;
+class ReaderSession;
 
 class TypeBPage : public QWidget
 {
     Q_OBJECT
 public:
-    TypeBPage(CommandHost &host, QWidget *parent = nullptr);
+    TypeBPage(ReaderSession &host, QWidget *parent = nullptr);
 
 public slots:
     void Button31Click();   // request
@@ -27,7 +27,7 @@ public slots:
 
 private:
 
-    CommandHost &m_host;
+    ReaderSession &m_host;
     QLineEdit *m_cardId;
     QLineEdit *m_data;
 };

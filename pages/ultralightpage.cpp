@@ -14,7 +14,7 @@
 #include "link/hextext.h"
 #include "link/timestamp.h"
 #include "pages/classicpage.h"
-#include "pages/commandhost.h"
+#include "session/readersession.h"
 #include "pages/controls.h"
 #include "pages/exchangeflow.h"
 
@@ -43,7 +43,7 @@ QListWidget *pageList(const char *name, int selected)
 }
 } // namespace
 
-UltralightPage::UltralightPage(CommandHost &host, QWidget *parent)
+UltralightPage::UltralightPage(ReaderSession &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
 {

@@ -14,13 +14,13 @@ class QRadioButton;
 
 namespace rfid {
 
-class CommandHost;
+class ReaderSession;
 
 class UltralightPage : public QWidget
 {
     Q_OBJECT
 public:
-    UltralightPage(CommandHost &host, QWidget *parent = nullptr);
+    UltralightPage(ReaderSession &host, QWidget *parent = nullptr);
 
 public slots:
     void Button55Click();   // read serial number
@@ -32,7 +32,7 @@ private:
     // The page number of a list's selected item, or nothing after logging why not.
     std::optional<quint8> selectedPage(QListWidget *list, const QString &name);
 
-    CommandHost &m_host;
+    ReaderSession &m_host;
     QRadioButton *m_serialAll, *m_readAll, *m_writeAll;
     QListWidget *m_readPage, *m_writePage;
     QLineEdit *m_data;

@@ -11,8 +11,8 @@
 
 #include <unistd.h>
 
-#include "../link/readerlibrary.h"
-#include "../readers/reader_api.h"
+#include "link/readerlibrary.h"
+#include "readers/reader_api.h"
 #include "support.h"
 
 using namespace rfid;

@@ -1,13 +1,13 @@
 // Hex text, frames, response judging, reasons, time stamps and the transport.
 #include <QTest>
 
-#include "../link/frame.h"
-#include "../link/hextext.h"
-#include "../link/readerlibrary.h"
-#include "../link/reasons.h"
-#include "../link/response.h"
-#include "../link/timestamp.h"
-#include "../link/transport.h"
+#include "link/frame.h"
+#include "link/hextext.h"
+#include "link/readerlibrary.h"
+#include "link/reasons.h"
+#include "link/response.h"
+#include "link/timestamp.h"
+#include "link/transport.h"
 #include "support.h"
 
 using namespace rfid;

@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "../link/timestamp.h"
-#include "../pages/typebpage.h"
+#include "link/timestamp.h"
+#include "pages/typebpage.h"
 #include "support.h"
 #include "typebcards.h"
 #include "vreader.h"

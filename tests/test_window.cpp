@@ -17,6 +17,7 @@
 
 #include <sys/resource.h>
 
+#include "app/tform1.h"
 #include "support.h"
 
 using namespace rfid;
@@ -132,10 +133,10 @@ private slots:
     {
         Window w(scriptedPath());
         Scripted script;
-        w.form().Send(QStringLiteral("0f 01"));
+        w.session().Send(QStringLiteral("0f 01"));
         w.choose(QStringLiteral("setadd"), QStringLiteral("0a"));
         w.check(QStringLiteral("RadioButton4"));
-        w.form().Send(QStringLiteral("83"));
+        w.session().Send(QStringLiteral("83"));
         QCOMPARE(script.requestsHex(), QStringList({"AA 00 02 0F 01 0C BB", "AA 0A 01 83 88 BB"}));
         // The echo shows the address as the combo does, then what came back.
         QCOMPARE(w.lines(), QStringList({"发送...AA0a018388BB", "接收..."}));
@@ -189,7 +190,7 @@ private slots:
         script.failWrites(1);
         w.click(QStringLiteral("Button24"));
         QCOMPARE(w.lines(), QStringList({kSetOk, "", "Non data receiving,Please check the equipment....", kNoDataEn, ""}));
-        QCOMPARE(w.form().recdata(), QString());
+        QCOMPARE(w.session().recdata(), QString());
     }
 
     void missingLibrary()
@@ -253,7 +254,7 @@ private slots:
         const double before = processorSeconds();
         QElapsedTimer t;
         t.start();
-        w.form().Delay(300, QString());
+        w.session().sleepUnlessAnswered(300, QString());
         const qint64 elapsed = t.elapsed();
         const double used = processorSeconds() - before;
         QVERIFY(elapsed >= 299);
@@ -262,10 +263,10 @@ private slots:
         QVERIFY(used * 1000 < 0.05 * 300);
         // A wait whose answer is there returns after one pass.
         t.restart();
-        w.form().Delay(5000, QStringLiteral("AA"));
+        w.session().sleepUnlessAnswered(5000, QStringLiteral("AA"));
         QVERIFY(t.elapsed() < 100);
         t.restart();
-        w.form().Delayy(0);
+        w.session().Delayy(0);
         QVERIFY(t.elapsed() < 100);
     }
 
@@ -292,12 +293,12 @@ private slots:
     {
         Window w(scriptedPath());
         LogPane *pane = w.form().logPane();
-        w.form().log(QStringLiteral("first\r\n"));
+        w.session().log(QStringLiteral("first\r\n"));
         pane->setFocus();
         pane->moveCursor(QTextCursor::End);
         QTest::keyClicks(pane, QStringLiteral("note"));
         for (int i = 0; i < 50; ++i)
-            w.form().log(QStringLiteral("line %1").arg(i));
+            w.session().log(QStringLiteral("line %1").arg(i));
         QVERIFY(pane->lines().contains(QStringLiteral("note")));
         // Undo takes back the last key of the operator, not an added line.
         pane->undoEdit();

@@ -1,7 +1,7 @@
 // The two exports over one link for the life of the process.
 #include <mutex>
 
-#include "../reader_api.h"
+#include "readers/reader_api.h"
 #include "hidapidevice.h"
 #include "hidlink.h"
 #include "process.h"

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "../reader_api.h"
+#include "readers/reader_api.h"
 #include "cardfield.h"
 #include "vreader.h"
 
