@@ -91,6 +91,14 @@ QBoxLayout *labelled(const QString &label, QWidget *field, const QString &row)
     return layout;
 }
 
+QLabel *label(const char *name, const QString &text, QWidget *field)
+{
+    QLabel *l = label(name, text);
+    l->setBuddy(field);
+    field->setAccessibleName(text.trimmed().remove(u'：'));
+    return l;
+}
+
 QFrame *separator(const char *name)
 {
     auto *line = new QFrame;

@@ -28,6 +28,9 @@ QLineEdit *edit(const char *name, const QString &text);
 // with it ("设置：设置波特率").
 QPushButton *button(const char *name, const QString &caption, const QString &row = {});
 QLabel *label(const char *name, const QString &text);
+// A field's label: the field is its buddy, and a screen reader names the field
+// by the label's text.
+QLabel *label(const char *name, const QString &text, QWidget *field);
 QCheckBox *checkBox(const char *name, const QString &caption, const QString &accessibleName);
 // The label and its field side by side; the field is named by the label and its row.
 QBoxLayout *labelled(const QString &label, QWidget *field, const QString &row);

@@ -42,11 +42,9 @@ TypeBPage::TypeBPage(ReaderSession &host, QWidget *parent)
     auto repeat = [](const char *name, const QString &row) {
         return controls::checkBox(name, QStringLiteral("连续读      "), QStringLiteral("连续读：") + row);
     };
-    auto edit = [](const char *name, const QString &text, const QString &hint, QLabel *named) {
+    auto edit = [](const char *name, const QString &text, const QString &hint) {
         QLineEdit *e = controls::edit(name, text);
         e->setToolTip(hint);
-        named->setBuddy(e);
-        e->setAccessibleName(named->text().trimmed().remove(QStringLiteral("：")));
         return e;
     };
 
@@ -59,16 +57,16 @@ TypeBPage::TypeBPage(ReaderSession &host, QWidget *parent)
     rows->addWidget(button("Button32", QStringLiteral("防冲突"), {}, nullptr), row++, 3);
     rows->addWidget(separator(), row++, 0, 1, 4);
 
-    auto *cardIdLabel = label("Label86", QStringLiteral("请输入卡ID号码：         "));
-    m_cardId = edit("Edit76", QStringLiteral("41 30 0A 10"), QStringLiteral("insert card number"), cardIdLabel);
+    m_cardId = edit("Edit76", QStringLiteral("41 30 0A 10"), QStringLiteral("insert card number"));
+    auto *cardIdLabel = label("Label86", QStringLiteral("请输入卡ID号码：         "), m_cardId);
     rows->addWidget(cardIdLabel, row, 0);
     rows->addWidget(m_cardId, row, 1);
     rows->addWidget(button("Button33", QStringLiteral("Attrib"), {}, &TypeBPage::Button33Click), row, 2);
     rows->addWidget(button("Button34", QStringLiteral("复位卡"), {}, nullptr), row++, 3);
     rows->addWidget(separator(), row++, 0, 1, 4);
 
-    auto *dataLabel = label("Label87", QStringLiteral("数据：    "));
-    m_data = edit("Edit77", QStringLiteral("05 00 00"), QStringLiteral("data"), dataLabel);
+    m_data = edit("Edit77", QStringLiteral("05 00 00"), QStringLiteral("data"));
+    auto *dataLabel = label("Label87", QStringLiteral("数据：    "), m_data);
     rows->addWidget(dataLabel, row, 0);
     rows->addWidget(m_data, row, 1);
     rows->addWidget(button("Button36", QStringLiteral("发送数据"), {}, &TypeBPage::Button36Click), row++, 2);

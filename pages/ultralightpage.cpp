@@ -142,7 +142,8 @@ void UltralightPage::Button17Click()
 
 void UltralightPage::Button18Click()
 {
-    const std::optional<quint8> page = selectedPage(m_readPage, QStringLiteral("扇区（读卡）"));
+    const std::optional<quint8> page =
+        selectedPage(m_readPage, fieldName(QStringLiteral("扇区"), QStringLiteral("读卡")));
     if (!page)
         return;
     run(m_host, ultralight::readPage(modeOf(m_readAll), *page), 800,
@@ -151,9 +152,10 @@ void UltralightPage::Button18Click()
 
 void UltralightPage::Button54Click()
 {
-    const std::optional<quint8> page = selectedPage(m_writePage, QStringLiteral("扇区（写卡）"));
+    const std::optional<quint8> page =
+        selectedPage(m_writePage, fieldName(QStringLiteral("扇区"), QStringLiteral("写卡")));
     const QString data = m_data->text();
-    if (!page || !fieldsWhole(m_host, {{QStringLiteral("页数据（写卡）"), data}}))
+    if (!page || !fieldsWhole(m_host, {{fieldName(QStringLiteral("页数据"), QStringLiteral("写卡")), data}}))
         return;
     run(m_host, ultralight::writePage(modeOf(m_writeAll), *page, hexToBytes(data)), 500,
         judge({QStringLiteral("写卡操作失败   ")}, linesOf<ultralight::PageWritten>));
