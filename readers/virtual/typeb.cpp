@@ -32,18 +32,11 @@ size_t slotOf(const TypeBCard &card, size_t n)
     return size_t(card.pupi[0] ^ card.pupi[1] ^ card.pupi[2] ^ card.pupi[3]) % n;
 }
 
-void powerOn(TypeBCard &card)
+// A card put into state with its ISO/IEC 14443-4 protocol afresh: idle at
+// power-on, active when an ATTRIB selects it.
+void restart(TypeBCard &card, TypeBState state, uint8_t cid = 0)
 {
-    card.state = TypeBState::Idle;
-    card.cid = 0;
-    card.blockNumber = 1;
-    card.lastBlock.clear();
-    card.chained.clear();
-}
-
-void select(TypeBCard &card, uint8_t cid)
-{
-    card.state = TypeBState::Active;
+    card.state = state;
     card.cid = cid;
     card.blockNumber = 1;
     card.lastBlock.clear();
@@ -160,7 +153,7 @@ std::optional<Bytes> cardAnswer(TypeBCard &card, const Bytes &f)
     const bool toMe = f.size() >= 5 && std::equal(card.pupi.begin(), card.pupi.end(), f.begin() + 1);
     if (card.state == TypeBState::Ready && f[0] == kAttrib && f.size() >= 9 && toMe) {
         // PARAM 1-4 follow the PUPI; the CID is PARAM 4's low nibble.
-        select(card, uint8_t(f[8] & 0x0F));
+        restart(card, TypeBState::Active, uint8_t(f[8] & 0x0F));
         return Bytes{card.cid};   // MBLI 0, CID
     }
     if (card.state == TypeBState::Ready && f[0] == kHltb && f.size() == 5 && toMe) {
@@ -209,7 +202,7 @@ std::optional<Reply> idRead(VirtualReader &r, const Bytes &p, bool fileNumber)
     // The reader powers the field anew, finds and selects the card, reads the
     // number and switches the field off again: every card is back at power-on.
     for (TypeBCard &c : cards)
-        powerOn(c);
+        restart(c, TypeBState::Idle);
     const auto &number = fileNumber ? id->fileIdNumber : id->idNumber;
     Bytes data{uint8_t(number.size())};
     data.insert(data.end(), number.begin(), number.end());
@@ -237,7 +230,7 @@ void registerTypeB(VirtualReader &reader)
             return fail(kBadParameter);
         for (TypeBCard &c : r.state<TypeBField>().cards) {
             if (c.state == TypeBState::Ready && std::equal(p.begin(), p.end(), c.pupi.begin())) {
-                select(c, 0);
+                restart(c, TypeBState::Active);
                 return ok();
             }
         }
