@@ -169,6 +169,10 @@ private slots:
                            "0D 03 03 00 08 -> 00 03 " + kIdNumber + " 90 00",
                            "0D 01 B3 -> 00 03 " + kIdNumber + " 90 00", "0D 01 B2 -> 00 A3", "0D 01 C2 -> 00 C2",
                            "0D 06 02 " + read + " -> 01 82"};
+        const QString zeros = QStringLiteral(" 00").repeated(247);
+        QTest::newRow("a chain longer than any APDU: wrong length")
+            << QStringList{"09 -> 00 0C " + kIdAtqb, "0B 00 00 00 00 -> 00", "0D F8 12" + zeros + " -> 00 A2",
+                           "0D F8 13" + zeros + " -> 00 A3", "0D 02 02 08 -> 00 02 67 00"};
         QTest::newRow("the reader's ID reads work whatever the field's state")
             << QStringList{"09 -> 00 0C " + kIdAtqb, "0B 00 00 00 00 -> 00", "26 -> 00 08 " + kIdNumber,
                            "27 -> 00 08 20 19 05 21 00 00 37 42", "0D 03 05 00 00 -> 01 84"};

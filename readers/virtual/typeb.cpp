@@ -18,6 +18,7 @@ constexpr uint8_t kPcbCid = 0x08;     // in a block's PCB: a CID byte follows
 constexpr uint8_t kPcbNad = 0x04;
 constexpr uint8_t kPcbChain = 0x10;   // in an I-block's PCB: more follows
 constexpr uint8_t kPcbNak = 0x10;     // in an R-block's PCB
+constexpr size_t kMaxApdu = 261;      // a short APDU: header, Lc, 255 bytes, Le
 
 // 00 calls every card, X0 every card of family X, XY only sub-family Y of X.
 bool afiMatches(uint8_t afi, uint8_t cardAfi)
@@ -97,6 +98,8 @@ Bytes apdu(const TypeBCard &card, const Bytes &command)
         out.push_back(0x00);
         return out;
     }
+    if (command.size() > kMaxApdu)
+        return {0x67, 0x00};   // wrong length
     return {0x6D, 0x00};   // instruction not supported
 }
 
@@ -120,6 +123,8 @@ std::optional<Bytes> block(TypeBCard &card, const Bytes &f)
     if ((pcb & 0xE2) == 0x02 && !(pcb & kPcbNad)) {   // I-block (the cards take no NAD)
         card.blockNumber ^= 1;
         card.chained.insert(card.chained.end(), f.begin() + long(infStart), f.end());
+        if (card.chained.size() > kMaxApdu)   // too long already: no need to keep more
+            card.chained.resize(kMaxApdu + 1);
         Bytes out;
         if (pcb & kPcbChain) {
             out = header(uint8_t(0xA2 | card.blockNumber));   // R(ACK): send the rest
