@@ -9,12 +9,12 @@
 #include <sstream>
 
 #include "dumps.h"
+#include "support.h"
 
 using namespace dumps;
 
 namespace {
-const std::string kDumps = RFID_DUMPS_DIR;
-const std::string kOwn = RFID_OWN_FIXTURES;
+const std::string kDumps = RFID_FIXTURES_DIR;
 
 QString q(const std::string &s) { return QString::fromStdString(s); }
 
@@ -91,6 +91,12 @@ class TestDumps : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        const QString missing = rfid::test::missingFixtures();
+        QVERIFY2(missing.isEmpty(), qPrintable(missing));
+    }
+
     void classicFixtures_data()
     {
         QTest::addColumn<QString>("file");
@@ -190,7 +196,7 @@ private slots:
     // version 2's ATQA order, CR LF and junk lines before the header and after the blocks.
     void tolerantFlipper()
     {
-        const std::string text = readFile(kOwn + "/mini-messy.nfc");
+        const std::string text = readFile(kDumps + "/mini-messy.nfc");
         std::string crlf;
         for (char c : text)
             crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
@@ -395,8 +401,8 @@ trailing words)";
         for (const char *f : {"pm3-s50-empty.bin", "pm3-s20-empty.json", "rfidiot-Mf1k_7b-test.nfc",
                               "pm3-ntag216-empty.json", "flipper-Slix_cap_default.nfc"})
             QTest::newRow(f) << q(kDumps + "/" + f);
-        QTest::newRow("mini-messy.nfc (?? bytes)") << q(kOwn + "/mini-messy.nfc");
-        QTest::newRow("ultralight-16p.bin (no version, no signature)") << q(kOwn + "/ultralight-16p.bin");
+        QTest::newRow("mini-messy.nfc (?? bytes)") << q(kDumps + "/mini-messy.nfc");
+        QTest::newRow("ultralight-16p.bin (no version, no signature)") << q(kDumps + "/ultralight-16p.bin");
     }
     void roundTrip()
     {
@@ -429,7 +435,7 @@ trailing words)";
 
     void savedTextKeepsUnknownBytesAndSlixFields()
     {
-        const std::string classic = toFlipperNfc(*loadDump(kOwn + "/mini-messy.nfc").card);
+        const std::string classic = toFlipperNfc(*loadDump(kDumps + "/mini-messy.nfc").card);
         QVERIFY(classic.find("\nBlock 3: ?? ?? ?? ?? ?? ?? FF 07 80 69 FF FF FF FF FF FF\n") != std::string::npos);
         QVERIFY(classic.find("\nATQA: 00 04\nSAK: 09\n") != std::string::npos);   // version 4 order
         const std::string slix = toFlipperNfc(*loadDump(kDumps + "/flipper-Slix_cap_default.nfc").card);

@@ -20,11 +20,9 @@ using namespace rfid;
 using namespace rfid::test;
 
 namespace {
-const QString kDumps = QStringLiteral(RFID_DUMPS_DIR);
-const QString kOwn = QStringLiteral(RFID_OWN_FIXTURES);
-const QString kSlix = kDumps + QStringLiteral("/flipper-Slix_cap_default.nfc");
-const QString kS50 = kDumps + QStringLiteral("/pm3-s50-empty.bin");
-const QString kNtag = kDumps + QStringLiteral("/pm3-ntag216-empty.json");
+const QString kSlix = fixture(QStringLiteral("flipper-Slix_cap_default.nfc"));
+const QString kS50 = fixture(QStringLiteral("pm3-s50-empty.bin"));
+const QString kNtag = fixture(QStringLiteral("pm3-ntag216-empty.json"));
 const QString kAuthFailed = QStringLiteral("密码认证没通过....");
 // The SLIX tag's UID as a command carries it (least significant byte first).
 const QString kSlixUid = QStringLiteral("81DCD049080104E0");
@@ -160,6 +158,12 @@ class TestField : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        const QString missing = missingFixtures();
+        QVERIFY2(missing.isEmpty(), qPrintable(missing));
+    }
+
     void init() { resetVirtualReader(); }
 
     // The SLIX dump in the inventory, its system information, a block write
@@ -263,11 +267,10 @@ private slots:
     void everyFixtureLoads()
     {
         QTemporaryDir dir;
-        const QStringList files = QDir(kDumps).entryList({"*.nfc", "*.json", "*.bin"}, QDir::Files, QDir::Name);
-        QCOMPARE(files.size(), 5);
         QStringList paths;
-        for (const QString &f : files)
-            paths << kDumps + u'/' + f;
+        for (const char *f : {"flipper-Slix_cap_default.nfc", "pm3-ntag216-empty.json", "pm3-s20-empty.json",
+                              "pm3-s50-empty.bin", "rfidiot-Mf1k_7b-test.nfc"})
+            paths << fixture(QLatin1String(f));
         Window w(options(fieldFile(dir, paths)));
         QCOMPARE(w.takeLines(),
                  QStringList({
@@ -291,9 +294,9 @@ private slots:
         QTest::addColumn<QList<int>>("keyBHidden");
         QTest::addColumn<QList<int>>("keyAUnknown");
         QTest::newRow("raw binary 1K") << kS50 << QList<int>{} << QList<int>{};
-        QTest::newRow("Proxmark3 JSON Mini") << kDumps + "/pm3-s20-empty.json" << QList<int>{} << QList<int>{};
-        QTest::newRow("Flipper 1K, 7-byte UID") << kDumps + "/rfidiot-Mf1k_7b-test.nfc" << QList<int>{} << QList<int>{};
-        QTest::newRow("own Mini: key B hidden, key A unknown") << kOwn + "/field-mini.nfc" << QList<int>{1} << QList<int>{2};
+        QTest::newRow("Proxmark3 JSON Mini") << fixture("pm3-s20-empty.json") << QList<int>{} << QList<int>{};
+        QTest::newRow("Flipper 1K, 7-byte UID") << fixture("rfidiot-Mf1k_7b-test.nfc") << QList<int>{} << QList<int>{};
+        QTest::newRow("own Mini: key B hidden, key A unknown") << fixture("field-mini.nfc") << QList<int>{1} << QList<int>{2};
     }
     void classicBlocks()
     {
@@ -333,7 +336,7 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::newRow("NTAG216, 231 pages") << kNtag;
-        QTest::newRow("Ultralight, 16 pages") << kOwn + "/ultralight-16p.bin";
+        QTest::newRow("Ultralight, 16 pages") << fixture("ultralight-16p.bin");
     }
     void ultralightPages()
     {

@@ -1,4 +1,7 @@
 // Hex text, frames, response judging, reasons, time stamps and the transport.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "../link/frame.h"
@@ -177,13 +180,23 @@ private slots:
         QVERIFY2(r.error.endsWith(QStringLiteral("lacks the export hidReadData")), qPrintable(r.error));
     }
 
+    // Beside the executable in the build tree, in the private folder of an
+    // installed one; a path as given.
     void libraryChoice()
     {
-        QCOMPARE(readerLibraryPath(QStringLiteral("virtual"), QStringLiteral("/opt/rfid")),
-                 QStringLiteral("/opt/rfid/librfidvirtual.so"));
-        QCOMPARE(readerLibraryPath(QStringLiteral("hid"), QStringLiteral("/opt/rfid")),
-                 QStringLiteral("/opt/rfid/librfidhid.so"));
-        QCOMPARE(readerLibraryPath(QStringLiteral("./x.so"), QStringLiteral("/opt/rfid")), QStringLiteral("./x.so"));
+        QTemporaryDir root;
+        const QString bin = root.filePath(QStringLiteral("bin"));
+        const QString installed = installedReaderDir(bin);
+        QVERIFY2(installed.startsWith(root.path() + u'/') && installed.endsWith(QStringLiteral("/rfid")),
+                 qPrintable(installed));
+        QVERIFY(QDir().mkpath(installed) && QDir().mkpath(bin));
+        QFile(bin + QStringLiteral("/librfidvirtual.so")).open(QIODevice::WriteOnly);
+        QFile(installed + QStringLiteral("/librfidhid.so")).open(QIODevice::WriteOnly);
+        QCOMPARE(readerLibraryPath(QStringLiteral("virtual"), bin), bin + QStringLiteral("/librfidvirtual.so"));
+        QCOMPARE(readerLibraryPath(QStringLiteral("hid"), bin), installed + QStringLiteral("/librfidhid.so"));
+        QCOMPARE(readerLibraryPath(QStringLiteral("hid"), QStringLiteral("/nonexistent/bin")),
+                 installedReaderDir(QStringLiteral("/nonexistent/bin")) + QStringLiteral("/librfidhid.so"));
+        QCOMPARE(readerLibraryPath(QStringLiteral("./x.so"), bin), QStringLiteral("./x.so"));
     }
 };
 
