@@ -77,8 +77,9 @@ std::string writeMct(const Card &card);
 // unknown bytes and Ultralight pages not read, naming the first block or page.
 Bytes knownMemory(const Card &card, Format format);
 
-// Text lines one by one: number (from 1) and the trimmed text, blank lines skipped.
-template <typename OnLine> void forEachLine(std::string_view content, OnLine onLine)
+// Text lines one by one: number (from 1) and the trimmed text, blank lines
+// skipped. Returns the number of lines, blank ones included.
+template <typename OnLine> int forEachLine(std::string_view content, OnLine onLine)
 {
     int number = 0;
     size_t pos = 0;
@@ -92,6 +93,7 @@ template <typename OnLine> void forEachLine(std::string_view content, OnLine onL
         if (!line.empty())
             onLine(number, line);
     }
+    return number;
 }
 
 } // namespace dumps::detail
