@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <sstream>
 
@@ -227,6 +228,23 @@ trailing words)";
         QCOMPARE(u.pages.size(), size_t(4));
         QCOMPARE(hex(u.uid), QStringLiteral("04 A1 B2 C3 D4 E5 F6"));
         QCOMPARE(hex(u.pages[1]), QStringLiteral("C3 D4 E5 F6"));
+    }
+
+    // Either letter case, CR LF, blank lines and a byte order mark in .eml and MCT text.
+    void tolerantTextDumps()
+    {
+        const Card mini = *loadDump(kDumps + "/pm3-s20-empty.json").card;
+        const Card keys = *loadDump(kOwn + "/classic-keys.mct").card;
+        for (const auto &[card, format] : {std::pair{mini, Format::Proxmark3Eml}, std::pair{keys, Format::MctText}}) {
+            const std::string text = *encodeDump(card, format).content;
+            std::string messy = "\xEF\xBB\xBF\r\n";
+            for (char c : text)
+                messy += c == '\n' ? std::string("\r\n\r\n") : std::string(1, char(std::tolower(c)));
+            const LoadResult r = parseDump(messy, "card");
+            QVERIFY2(r, r.error.c_str());
+            QCOMPARE(int(r.format), int(format));
+            compareCards(*r.card, card);
+        }
     }
 
     // Sizes tell the card; block 0's BCC tells a 4-byte UID from a 7-byte one.
@@ -599,6 +617,42 @@ trailing words)";
         QVERIFY(!e);
         QCOMPARE(q(e.error), QStringLiteral("pages 16 to 230 were not read: Proxmark3 .eml has no mark for unknown "
                                             "bytes; write flipper to keep them unread"));
+    }
+
+    // A format that leaves out what the card has says so; one that keeps it all says nothing.
+    void leftOutFields_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("sak");   // -1: as loaded
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("warning");
+        const std::string ntag = kDumps + "/pm3-ntag216-empty.json", mini = kDumps + "/pm3-s20-empty.json";
+        QTest::newRow("NTAG to raw") << q(ntag) << -1 << "card.bin"
+                                     << "raw binary does not keep the card's version, signature and tearing flags: "
+                                        "written without them";
+        QTest::newRow("NTAG to JSON") << q(ntag) << -1 << "card.json" << "";
+        QTest::newRow("Classic to eml") << q(mini) << -1 << "card.eml" << "";
+        QTest::newRow("Classic with another SAK to mct")
+            << q(mini) << 0x88 << "card.mct" << "MCT text does not keep the card's SAK: written without it";
+        QTest::newRow("Classic with another SAK to JSON") << q(mini) << 0x88 << "card.json" << "";
+    }
+    void leftOutFields()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, sak);
+        QFETCH(QString, name);
+        QFETCH(QString, warning);
+        Card card = *loadDump(path.toStdString()).card;
+        if (sak >= 0)
+            std::get<ClassicDump>(card).sak = uint8_t(sak);
+        QTemporaryDir dir;
+        const std::string out = dir.filePath(name).toStdString();
+        std::vector<std::string> warnings;
+        std::string error;
+        QVERIFY2(saveDump(card, formatByExtension(out), out, &error, &warnings), error.c_str());
+        QCOMPARE(warnings.size(), size_t(warning.isEmpty() ? 0 : 1));
+        if (!warning.isEmpty())
+            QCOMPARE(q(warnings[0]), q(out) + ": " + warning);
     }
 
     // The explicit format wins; without one, the output's extension tells it.

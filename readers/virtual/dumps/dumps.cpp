@@ -535,6 +535,36 @@ LoadResult loadDump(const std::string &path)
     return parseDump(content, path);
 }
 
+namespace {
+// The fields of the card that read back different from a file of another
+// format (its memory always reads back the same).
+std::vector<std::string> lostFields(const Card &card, const Card &back)
+{
+    std::vector<std::string> lost;
+    auto compare = [&](bool same, const char *name) {
+        if (!same)
+            lost.push_back(name);
+    };
+    if (const auto *c = std::get_if<ClassicDump>(&card)) {
+        const auto &b = std::get<ClassicDump>(back);
+        compare(c->uid == b.uid, "UID (block 0 tells another)");
+        compare(c->atqa == b.atqa, "ATQA");
+        compare(c->sak == b.sak, "SAK");
+    } else if (const auto *u = std::get_if<UltralightDump>(&card)) {
+        const auto &b = std::get<UltralightDump>(back);
+        compare(u->uid == b.uid, "UID (pages 0 and 1 tell another)");
+        compare(u->atqa == b.atqa, "ATQA");
+        compare(u->sak == b.sak, "SAK");
+        compare(u->type == b.type, "chip name");
+        compare(u->version == b.version, "version");
+        compare(u->signature == b.signature, "signature");
+        compare(u->counters == b.counters, "counters");
+        compare(u->tearing == b.tearing, "tearing flags");
+    }
+    return lost;
+}
+} // namespace
+
 EncodeResult encodeDump(const Card &card, Format format)
 {
     EncodeResult r;
@@ -551,10 +581,22 @@ EncodeResult encodeDump(const Card &card, Format format)
         r.content.reset();
         r.error = e.message;
     }
+    if (r.content && format != Format::FlipperNfc) {
+        const LoadResult back = parseDump(*r.content, formatName(format));
+        const std::vector<std::string> lost = back ? lostFields(card, *back.card) : std::vector<std::string>{};
+        if (!lost.empty()) {
+            std::string list;
+            for (size_t i = 0; i < lost.size(); ++i)
+                list += (i == 0 ? "" : i + 1 == lost.size() ? " and " : ", ") + lost[i];
+            r.warnings.push_back(std::string(formatName(format)) + " does not keep the card's " + list +
+                                 ": written without " + (lost.size() == 1 ? "it" : "them"));
+        }
+    }
     return r;
 }
 
-bool saveDump(const Card &card, Format format, const std::string &path, std::string *error)
+bool saveDump(const Card &card, Format format, const std::string &path, std::string *error,
+              std::vector<std::string> *warnings)
 {
     const EncodeResult encoded = encodeDump(card, format);
     if (!encoded) {
@@ -562,6 +604,7 @@ bool saveDump(const Card &card, Format format, const std::string &path, std::str
             *error = path + ": " + encoded.error;
         return false;
     }
+
     const std::string &text = *encoded.content;
     const std::string temp = path + ".saving";
     auto failed = [&](const char *why) {
@@ -581,6 +624,9 @@ bool saveDump(const Card &card, Format format, const std::string &path, std::str
     }
     if (std::rename(temp.c_str(), path.c_str()) != 0)
         return failed("cannot be replaced");
+    if (warnings)
+        for (const std::string &w : encoded.warnings)
+            warnings->push_back(path + ": " + w);
     return true;
 }
 
@@ -599,7 +645,7 @@ ConvertResult convertDump(const std::string &in, const std::string &out, Format 
         r.error = loaded.error;
         return r;
     }
-    r.done = saveDump(*loaded.card, r.to, out, &r.error);
+    r.done = saveDump(*loaded.card, r.to, out, &r.error, &r.warnings);
     return r;
 }
 

@@ -142,6 +142,9 @@ std::string toFlipperNfc(const Card &card);
 struct EncodeResult {
     std::optional<std::string> content;   // no value: refused, see error
     std::string error;                    // what the format cannot hold, naming the block or page
+    // What of the card the format leaves out, e.g. "raw binary does not keep
+    // the card's version and signature: written without them".
+    std::vector<std::string> warnings;
 
     explicit operator bool() const { return content.has_value(); }
 };
@@ -154,8 +157,10 @@ struct EncodeResult {
 EncodeResult encodeDump(const Card &card, Format format);
 
 // Writes the file through a temporary file, so that a failed save leaves an
-// existing file whole. False with *error ("FILE: reason") on failure or refusal.
-bool saveDump(const Card &card, Format format, const std::string &path, std::string *error = nullptr);
+// existing file whole. False with *error ("FILE: reason") on failure or refusal;
+// *warnings gets what the format leaves out ("FILE: ...").
+bool saveDump(const Card &card, Format format, const std::string &path, std::string *error = nullptr,
+              std::vector<std::string> *warnings = nullptr);
 inline bool saveFlipperNfc(const Card &card, const std::string &path, std::string *error = nullptr)
 {
     return saveDump(card, Format::FlipperNfc, path, error);
@@ -166,6 +171,7 @@ struct ConvertResult {
     Format from = Format::Unknown;   // as the input's content told
     Format to = Format::Unknown;     // as asked, or by the output's extension
     std::string error;               // "FILE: reason" when not done
+    std::vector<std::string> warnings;   // "FILE: ..." for what the output format leaves out
 
     explicit operator bool() const { return done; }
 };
