@@ -221,8 +221,8 @@ private slots:
             "Refused: " + outOfRange + ": line 8: Block 64 out of range: a Classic 1K has blocks 0 to 63",
             "Refused: " + truncated + ": line 4: truncated: the file ends inside an object",
             "Refused: " + odd
-                + ": a binary file of 1000 bytes is no dump: a raw dump has 64 (Ultralight), 320, 1024, 2048 or 4096"
-                  " bytes (Classic)",
+                + ": a binary file of 1000 bytes is no dump: a raw dump has 64, 80, 164, 168, 180, 540 or 924 bytes"
+                  " (Ultralight/NTAG), 320, 1024, 2048 or 4096 bytes (Classic)",
         };
         QCOMPARE(lines.mid(0, expected.size()), expected);
         QVERIFY(lines.value(5).startsWith("Refused: " + dir.filePath("missing.nfc") + ": "));
