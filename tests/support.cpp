@@ -33,6 +33,7 @@ QString missingFixtures()
     static const char *const names[] = {
         "pm3-s50-empty.bin",        "pm3-s20-empty.json", "pm3-ntag216-empty.json", "rfidiot-Mf1k_7b-test.nfc",
         "flipper-Slix_cap_default.nfc", "field-mini.nfc", "mini-messy.nfc",        "ultralight-16p.bin",
+        "classic-keys.mct",
     };
     QStringList missing;
     for (const char *name : names) {

@@ -240,7 +240,7 @@ trailing words)";
     void tolerantTextDumps()
     {
         const Card mini = *loadDump(kDumps + "/pm3-s20-empty.json").card;
-        const Card keys = *loadDump(kOwn + "/classic-keys.mct").card;
+        const Card keys = *loadDump(kDumps + "/classic-keys.mct").card;
         for (const auto &[card, format] : {std::pair{mini, Format::Proxmark3Eml}, std::pair{keys, Format::MctText}}) {
             const std::string text = *encodeDump(card, format).content;
             std::string messy = "\xEF\xBB\xBF\r\n";
@@ -421,8 +421,8 @@ trailing words)";
             text = toFlipperNfc(*loadDump(kDumps + "/pm3-ntag216-empty.json").card);
         else if (base == "mini.eml")
             text = *encodeDump(*loadDump(kDumps + "/pm3-s20-empty.json").card, Format::Proxmark3Eml).content;
-        else if (QFile::exists(q(kOwn + "/" + base.toStdString())))
-            text = readFile(kOwn + "/" + base.toStdString());
+        else if (QFile::exists(q(kDumps + "/" + base.toStdString())))
+            text = readFile(kDumps + "/" + base.toStdString());
         else
             text = readFile(kDumps + "/" + base.toStdString());
         QVERIFY(!text.empty());
@@ -529,12 +529,12 @@ trailing words)";
             {kDumps + "/pm3-s50-empty.bin", {}},
             {kDumps + "/pm3-s20-empty.json", {}},
             {kDumps + "/rfidiot-Mf1k_7b-test.nfc", {}},
-            {kOwn + "/classic-keys.mct", {{Format::Proxmark3Json, unknown9}, {Format::RawBinary, unknown9},
+            {kDumps + "/classic-keys.mct", {{Format::Proxmark3Json, unknown9}, {Format::RawBinary, unknown9},
                                           {Format::Proxmark3Eml, unknown9}}},
-            {kOwn + "/mini-messy.nfc", {{Format::Proxmark3Json, unknown}, {Format::RawBinary, unknown},
+            {kDumps + "/mini-messy.nfc", {{Format::Proxmark3Json, unknown}, {Format::RawBinary, unknown},
                                         {Format::Proxmark3Eml, unknown}}},
             {kDumps + "/pm3-ntag216-empty.json", {{Format::MctText, notClassic}}},
-            {kOwn + "/ultralight-16p.bin", {{Format::MctText, notClassic}}},
+            {kDumps + "/ultralight-16p.bin", {{Format::MctText, notClassic}}},
             {kDumps + "/flipper-Slix_cap_default.nfc",
              {{Format::Proxmark3Json, iso}, {Format::RawBinary, iso}, {Format::Proxmark3Eml, iso},
               {Format::MctText, "an ISO 15693 tag cannot be written as MCT text: MCT text holds Classic cards only"}}},
@@ -599,7 +599,7 @@ trailing words)";
     {
         QTemporaryDir dir;
         const std::string mct = dir.filePath("card.mct").toStdString();
-        QVERIFY(convertDump(kOwn + "/mini-messy.nfc", mct));
+        QVERIFY(convertDump(kDumps + "/mini-messy.nfc", mct));
         const std::string text = readFile(mct);
         QVERIFY(text.find("\n------------FF078069FFFFFFFFFFFF\n") != std::string::npos);
         QVERIFY(text.find("\nA0A1A2A3A4A5FF078069------------\n") != std::string::npos);
@@ -708,7 +708,7 @@ trailing words)";
 
     void describeClassic()
     {
-        const std::string text = describeDump(*loadDump(kOwn + "/classic-keys.mct").card);
+        const std::string text = describeDump(*loadDump(kDumps + "/classic-keys.mct").card);
         const char *lines[] = {
             "MIFARE Classic Mini, UID 11 22 33 44, ATQA 00 04, SAK 09, 5 sectors of 20 blocks\n",
             // The transport configuration: key B is readable, hence no key.
