@@ -78,6 +78,15 @@ void apply(Window &w, const QStringList &settings)
     }
 }
 
+// The program itself, offscreen.
+void startTool(QProcess &tool, const QStringList &arguments)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    tool.setProcessEnvironment(env);
+    tool.start(QCoreApplication::applicationDirPath() + QStringLiteral("/rfid"), arguments);
+}
+
 // Reads blocks of the tag with the UID through the ISO15693 page; the data as hex.
 QString readTagBlocks(Window &w, const QString &uid, int first, int count)
 {
@@ -298,11 +307,7 @@ private slots:
     void unusableSaveFolderOnStandardError()
     {
         QProcess tool;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        tool.setProcessEnvironment(env);
-        tool.start(QCoreApplication::applicationDirPath() + QStringLiteral("/rfid"),
-                   {"--reader", "virtual", "--save-field", "/proc/nope"});
+        startTool(tool, {"--reader", "virtual", "--save-field", "/proc/nope"});
         QVERIFY(tool.waitForStarted());
         QByteArray err;
         QTRY_VERIFY_WITH_TIMEOUT((err += tool.readAllStandardError()).contains("/proc/nope: no folder to save"), 10000);
@@ -325,11 +330,7 @@ private slots:
         QTemporaryDir dir;
         const QString saveDir = dir.filePath("saved");
         QProcess tool;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        tool.setProcessEnvironment(env);
-        tool.start(QCoreApplication::applicationDirPath() + QStringLiteral("/rfid"),
-                   {"--reader", "virtual", "--field", fieldFile(dir, {kSlix}), "--save-field", saveDir});
+        startTool(tool, {"--reader", "virtual", "--field", fieldFile(dir, {kSlix}), "--save-field", saveDir});
         QVERIFY(tool.waitForStarted());
         // The folder is made at start, after the signals are taken.
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(saveDir).isDir(), 10000);
