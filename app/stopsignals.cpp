@@ -42,16 +42,24 @@ StopSignals::StopSignals(QObject *parent)
     action.sa_handler = onStopSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int number : kSignals)
+    for (int number : kSignals) {
+        // A signal the starter chose to ignore (a background job's SIGINT) stays ignored.
+        struct sigaction before = {};
+        if (::sigaction(number, nullptr, &before) == 0 && before.sa_handler == SIG_IGN)
+            continue;
         ::sigaction(number, &action, nullptr);
+    }
 }
 
 StopSignals::~StopSignals()
 {
     if (!m_notifier)
         return;
-    for (int number : kSignals)
-        std::signal(number, SIG_DFL);
+    for (int number : kSignals) {
+        struct sigaction now = {};
+        if (::sigaction(number, nullptr, &now) == 0 && now.sa_handler == onStopSignal)
+            std::signal(number, SIG_DFL);
+    }
     delete m_notifier;
     ::close(g_socket[0]);
     ::close(g_socket[1]);
