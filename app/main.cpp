@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 
 #include "../link/readerlibrary.h"
+#include "stopsignals.h"
 #include "tform1.h"
 
 int main(int argc, char *argv[])
@@ -54,7 +55,15 @@ int main(int argc, char *argv[])
     options.fieldFile = parser.value(field);
     options.saveFieldDir = parser.value(saveField);
 
+    // Before the window: a signal during start-up is served once the loop runs.
+    rfid::StopSignals stopSignals;
     rfid::TForm1 window(options);
+    // The same end as a window close; quit as well, in case a dialog runs a
+    // loop of its own.
+    QObject::connect(&stopSignals, &rfid::StopSignals::stopRequested, &window, [&window] {
+        window.close();
+        QCoreApplication::quit();
+    });
     window.show();
     return QApplication::exec();
 }

@@ -4,11 +4,14 @@
 #include <QDir>
 #include <QFile>
 #include <QAction>
+#include <QFileInfo>
 #include <QListWidget>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -71,6 +74,15 @@ void apply(Window &w, const QStringList &settings)
         else
             w.setText(name, value);
     }
+}
+
+// The program itself, offscreen.
+void startTool(QProcess &tool, const QStringList &arguments)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    tool.setProcessEnvironment(env);
+    tool.start(QCoreApplication::applicationDirPath() + QStringLiteral("/rfid"), arguments);
 }
 
 // Reads blocks of the tag with the UID through the ISO15693 page; the data as hex.
@@ -261,6 +273,77 @@ private slots:
         QCOMPARE(s.takeLines(), QStringList({"Reader library " + scriptedPath()
                                                  + " has no card field (readerLoadField); field.txt is not used.   <time>",
                                              ""}));
+    }
+
+    // The save folder is made at start; one that cannot be used is said at
+    // once, while the operator's writes can still go elsewhere.
+    void saveFolderCheckedAtStart_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("made at start") << "new/saved" << "";
+        QTest::newRow("cannot be made") << "/proc/nope" << "No such file or directory";
+        QTest::newRow("nothing can be written in it") << "/proc" << "no file can be written in it: ";
+        QTest::newRow("a file") << "file.txt" << "Not a directory";
+    }
+    void saveFolderCheckedAtStart()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        writeFile(dir, "file.txt", "not a folder");
+        const QString path = folder.startsWith(u'/') ? folder : dir.filePath(folder);
+        Window w(options({}, path));
+        const QStringList lines = w.takeLines();
+        if (reason.isEmpty()) {
+            QCOMPARE(lines, QStringList());
+            QVERIFY(QFileInfo(path).isDir());
+            QCOMPARE(QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+            return;
+        }
+        QCOMPARE(lines.size(), 2);
+        const QString head = path + ": no folder to save the cards in (" + reason;
+        QVERIFY2(lines[0].startsWith(head), qPrintable(lines[0]));
+        QVERIFY(lines[0].endsWith(QStringLiteral("   <time>")));
+    }
+
+    // The program says it on the standard error too, at start.
+    void unusableSaveFolderOnStandardError()
+    {
+        QProcess tool;
+        startTool(tool, {"--reader", "virtual", "--save-field", "/proc/nope"});
+        QVERIFY(tool.waitForStarted());
+        QByteArray err;
+        QTRY_VERIFY_WITH_TIMEOUT((err += tool.readAllStandardError()).contains("/proc/nope: no folder to save"), 10000);
+        QCOMPARE(tool.state(), QProcess::Running);
+        tool.terminate();
+        QVERIFY(tool.waitForFinished(10000));
+    }
+
+    // SIGTERM and SIGINT end the program as a window close does: the cards
+    // are saved.
+    void savedOnStopSignal_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+    }
+    void savedOnStopSignal()
+    {
+        QFETCH(int, signal);
+        QTemporaryDir dir;
+        const QString saveDir = dir.filePath("saved");
+        QProcess tool;
+        startTool(tool, {"--reader", "virtual", "--field", fieldFile(dir, {kSlix}), "--save-field", saveDir});
+        QVERIFY(tool.waitForStarted());
+        // The folder is made at start, after the signals are taken.
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(saveDir).isDir(), 10000);
+        QCOMPARE(::kill(pid_t(tool.processId()), signal), 0);
+        QVERIFY(tool.waitForFinished(10000));
+        QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(tool.exitCode(), 0);
+        QVERIFY(QFile::exists(saveDir + "/flipper-Slix_cap_default.nfc"));
+        QVERIFY(tool.readAllStandardError().contains("Saved " + saveDir.toUtf8()));
     }
 
     // Every real dump of the fixtures goes into one field.

@@ -169,6 +169,36 @@ private slots:
         QCOMPARE(failed.recdata, QString());
     }
 
+    // A library may return a status instead of a count: the frame in the
+    // buffer is the answer all the same.
+    void transportReadsTheBuffer_data()
+    {
+        QTest::addColumn<int>("reported");
+        QTest::newRow("0") << 0;
+        QTest::newRow("1, a whole frame") << 1;
+        QTest::newRow("more than the buffer") << 4096;
+    }
+    void transportReadsTheBuffer()
+    {
+        QFETCH(int, reported);
+        test::Scripted script;
+        ReaderLibrary lib(test::scriptedPath());
+        const QByteArray request = test::bytes(QStringLiteral("AA 00 01 83 82 BB"));
+        script.reset();
+        script.respond(test::bytes(QStringLiteral("AA 00 03 00 01 02 00 BB")), reported);
+        QCOMPARE(exchange(lib, request).recdata, QStringLiteral("AA000300010200BB"));
+        // Still no answer when the buffer holds no frame.
+        script.reset();
+        script.respond(test::bytes(QStringLiteral("00 00 03 00 01 02 00 BB")), reported);
+        QCOMPARE(exchange(lib, request).recdata, QString());
+        // A length byte past the buffer reads no further than a read may deliver.
+        script.reset();
+        script.respond(test::bytes(QStringLiteral("AA 00 FF 00")), reported);
+        const QString longest = exchange(lib, request).recdata;
+        QCOMPARE(longest.size(), 2 * kReadMaxLength);
+        QVERIFY(longest.startsWith(QStringLiteral("AA00FF00")));
+    }
+
     void libraryErrors()
     {
         ReaderLibrary missing(QStringLiteral("/nonexistent/libreader.so"));
