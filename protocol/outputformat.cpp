@@ -57,26 +57,26 @@ Request read()
 
 Settings Settings::from(const Response &r)
 {
-    const auto at = [&](int k) -> std::optional<quint8> {
-        if (k >= r.frame.size())
-            return std::nullopt;
-        return quint8(r.frame[k]);
-    };
-    const auto added = [&](int k) { return at(k) != quint8(0); };
+    const QByteArray data = r.data();
     Settings s;
-    s.code = at(5);
-    s.semicolon = added(6);
-    s.questionMark = added(7);
-    s.comma = added(8);
-    s.enter = added(9);
+    if (data.size() < 6)
+        return s;
+    s.whole = true;
+    s.code = quint8(data[1]);
+    s.semicolon = data[2] != 0;
+    s.questionMark = data[3] != 0;
+    s.comma = data[4] != 0;
+    s.enter = data[5] != 0;
     return s;
 }
 
 LogLines Settings::lines(const QString &time) const
 {
+    if (!whole)
+        return {kCorrupted + time, QString()};
     return {
         QStringLiteral("Read data success    ") + time,
-        kPrefix + (code ? readText(*code) : QString()),
+        kPrefix + readText(code),
         kPrefix + (semicolon ? QStringLiteral("add semicolon") : QStringLiteral("do not add semicolon ")),
         kPrefix + (comma ? QStringLiteral("add ,") : QStringLiteral("do not add , ")),
         kPrefix + (questionMark ? QStringLiteral("add ?") : QStringLiteral("do not add ? ")),

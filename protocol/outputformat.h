@@ -39,13 +39,16 @@ struct Choice {
 Request set(const Choice &choice);
 Request read();
 
-// What a Read answers: the format code and the four flags.
+// What a Read answers: byte 4, then the format code and the four flags. Only
+// data bytes are read: an answer without all of them is corrupted, so that its
+// check or end byte is never taken for a format or a flag.
 struct Settings {
-    std::optional<quint8> code;
-    // A flag reads "not added" only when it is exactly 00; a missing one is added.
-    bool semicolon = true, questionMark = true, comma = true, enter = true;
+    bool whole = false;
+    quint8 code = 0;
+    bool semicolon = false, questionMark = false, comma = false, enter = false;
 
     static Settings from(const Response &r);
+    // The success lines; the corrupted-data line for an answer not whole.
     LogLines lines(const QString &time) const;
 };
 

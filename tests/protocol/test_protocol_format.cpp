@@ -58,6 +58,11 @@ private slots:
         QTest::newRow("code outside the table, every flag")
             << answer(0, "00 04 01 01 01 01")
             << QStringList{"Read data success    T", p, p + "add semicolon", p + "add ,", p + "add ?", p + "add enter", ""};
+        // Only data bytes count: an answer short of the code and four flags is
+        // corrupted, its check byte never read as a format or a flag.
+        QTest::newRow("code only") << answer(0, "07 05") << QStringList{"data error,please check data..   T", ""};
+        QTest::newRow("one flag short") << answer(0, "00 05 01 00 00")
+                                        << QStringList{"data error,please check data..   T", ""};
     }
     void settings()
     {
