@@ -19,17 +19,17 @@ SuccessLines done(const QString &text)
     return [text](const Response &, const QString &time) { return doneLines(text, time); };
 }
 
-void run(ReaderSession &host, const Request &request, int waitMs, const Judge &judge)
+void run(ReaderSession &session, const Request &request, int waitMs, const Judge &judge)
 {
-    const QString own = host.Send(request.text());
-    host.sleepUnlessAnswered(waitMs, own);
-    logLines(host, judge(evaluate(own), timeStamp()));
+    const QString own = session.Send(request.text());
+    session.sleepUnlessAnswered(waitMs, own);
+    logLines(session, judge(evaluate(own), timeStamp()));
 }
 
-void logLines(ReaderSession &host, const QStringList &lines)
+void logLines(ReaderSession &session, const QStringList &lines)
 {
     for (const QString &line : lines)
-        host.log(line);
+        session.log(line);
 }
 
 QString oddFieldLine(const QString &name, Language language)
@@ -39,11 +39,11 @@ QString oddFieldLine(const QString &name, Language language)
     return QStringLiteral("%1：十六进制数字个数为奇数，未发送   %2").arg(name, timeStamp());
 }
 
-bool fieldsWhole(ReaderSession &host, const QList<Field> &fields, Language language)
+bool fieldsWhole(ReaderSession &session, const QList<Field> &fields, Language language)
 {
     for (const Field &f : fields) {
         if (hasOddDigits(f.text)) {
-            host.log(oddFieldLine(f.name, language));
+            session.log(oddFieldLine(f.name, language));
             return false;
         }
     }

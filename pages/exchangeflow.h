@@ -2,14 +2,14 @@
 // answer, judge it and log the lines, with the page's texts.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <QList>
 
 #include "link/response.h"
-#include "session/readersession.h"
 #include "protocol/request.h"
+#include "session/readersession.h"
 
 namespace rfid {
 
@@ -26,10 +26,10 @@ SuccessLines done(const QString &text);
 
 // Sends the request, waits up to waitMs for this exchange's own answer, then
 // logs what the judge makes of it.
-void run(ReaderSession &host, const Request &request, int waitMs, const Judge &judge);
+void run(ReaderSession &session, const Request &request, int waitMs, const Judge &judge);
 
 // Logs each line as one entry, in order.
-void logLines(ReaderSession &host, const QStringList &lines);
+void logLines(ReaderSession &session, const QStringList &lines);
 
 // A parameter field as the operator typed it, named for the log.
 struct Field {
@@ -42,7 +42,7 @@ enum class Language { Chinese, English };
 // An odd number of hex digits would shift every later byte of the frame, so
 // such a field is refused: one line naming the first such field. True when all
 // fields hold whole bytes, whose bytes hexToBytes then gives.
-bool fieldsWhole(ReaderSession &host, const QList<Field> &fields, Language language = Language::Chinese);
+bool fieldsWhole(ReaderSession &session, const QList<Field> &fields, Language language = Language::Chinese);
 QString oddFieldLine(const QString &name, Language language);
 // A field's name in a refusal line: what it is, then what tells it apart
 // (its row or its object name) in full-width brackets.
