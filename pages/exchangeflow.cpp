@@ -32,12 +32,14 @@ void logLines(ReaderSession &session, const QStringList &lines)
         session.log(line);
 }
 
+namespace {
 QString oddFieldLine(const QString &name, Language language)
 {
     if (language == Language::English)
         return QStringLiteral("%1: odd number of hex digits, nothing sent   %2").arg(name, timeStamp());
     return QStringLiteral("%1：十六进制数字个数为奇数，未发送   %2").arg(name, timeStamp());
 }
+} // namespace
 
 bool fieldsWhole(ReaderSession &session, const QList<Field> &fields, Language language)
 {

@@ -43,7 +43,6 @@ enum class Language { Chinese, English };
 // such a field is refused: one line naming the first such field. True when all
 // fields hold whole bytes, whose bytes hexToBytes then gives.
 bool fieldsWhole(ReaderSession &session, const QList<Field> &fields, Language language = Language::Chinese);
-QString oddFieldLine(const QString &name, Language language);
 // A field's name in a refusal line: what it is, then what tells it apart
 // (its row or its object name) in full-width brackets.
 QString fieldName(const QString &what, const QString &which);
