@@ -221,16 +221,24 @@ std::optional<Reply> inventory(VirtualReader &reader, const Bytes &p)
     return ok(out);
 }
 
-// Select: flags and the UID of the tag to select, whatever the flags say.
+// Select: flags and the UID of the tag to select. Tags carry it out only in
+// addressed mode: the tag with that UID enters the selected state and answers,
+// a selected tag with another UID returns to ready without answering. Sent in
+// any other mode it reaches the tags its flags name (the selected one, or
+// every tag), which refuse it as a format error; with none reached nothing
+// answers.
 std::optional<Reply> select(VirtualReader &reader, const Bytes &p)
 {
-    if (p.size() != 9)
-        return fail(kBadParameter);
-    Uid uid;
-    std::copy(p.begin() + 1, p.end(), uid.begin());
-    if (!reader.state<Iso15693Field>().select(uid))
-        return fail(kNoCard);
-    return ok({kAnswerFlags});
+    const bool addressed = !p.empty() && (p[0] & kAddressFlag) && !(p[0] & kSelectFlag);
+    if (addressed && p.size() == 9) {
+        Uid uid;
+        std::copy(p.begin() + 1, p.end(), uid.begin());
+        if (!reader.state<Iso15693Field>().select(uid))
+            return fail(kNoCard);
+        return ok({kAnswerFlags});
+    }
+    return overTheAir(reader, p, 0, !addressed,
+                      [](Iso15693Tag &, const TagRequest &) { return fail(kBadFormat); });
 }
 
 void onTags(VirtualReader &reader, uint8_t command, size_t fixedCount, bool hasRest, TagOperation operation)

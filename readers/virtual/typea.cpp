@@ -27,6 +27,13 @@ bool &halted(TypeACard &card)
     return std::visit([](auto &c) -> bool & { return c.halted; }, card);
 }
 
+// HLTA to the card the last command selected.
+void haltReached(TypeAField &field)
+{
+    halted(field.cards[size_t(field.lastReached)]) = true;
+    field.lastActive = false;
+}
+
 const Bytes &uidOf(const TypeACard &card)
 {
     return std::visit([](const auto &c) -> const Bytes & { return c.uid; }, card);
@@ -49,12 +56,10 @@ Block text(const char *s)
 
 int reachCard(TypeAField &field, bool all, CardKind kind)
 {
-    if (all)
-        for (TypeACard &card : field.cards)
-            halted(card) = false;
     for (size_t i = 0; i < field.cards.size(); ++i) {
-        if (isKind(field.cards[i], kind) && !halted(field.cards[i])) {
+        if (isKind(field.cards[i], kind) && (all || !halted(field.cards[i]))) {
             field.lastReached = int(i);
+            field.lastActive = true;
             return int(i);
         }
     }
@@ -103,6 +108,7 @@ void TypeAField::replaceCards(std::vector<TypeACard> newCards)
 {
     cards = std::move(newCards);
     lastReached = -1;
+    lastActive = false;
 }
 
 Reply cardNumber(TypeAField &field, const Bytes &p)
@@ -117,12 +123,11 @@ Reply cardNumber(TypeAField &field, const Bytes &p)
     const int index = reachCard(field, all, CardKind::Any);
     if (index < 0)
         return fail(kNoCard);
-    TypeACard &card = field.cards[size_t(index)];
-    const Bytes &uid = uidOf(card);
+    const Bytes &uid = uidOf(field.cards[size_t(index)]);
     Bytes data{uint8_t(answering > 1 ? 0x01 : 0x00)};
     data.insert(data.end(), uid.begin(), uid.begin() + std::min<ptrdiff_t>(4, ptrdiff_t(uid.size())));
     if (p[1] == 0x01)
-        halted(card) = true;
+        haltReached(field);
     return ok(data);
 }
 
@@ -131,10 +136,13 @@ Reply haltCard(TypeAField &field, const Bytes &p)
     if (!p.empty())
         return fail(kBadParameter);
     // Before any Type A command the reader halts whichever card answers first.
-    const int index = field.lastReached >= 0 ? field.lastReached : reachCard(field, false, CardKind::Any);
-    if (index < 0 || size_t(index) >= field.cards.size() || halted(field.cards[size_t(index)]))
+    // A card halted since it was reached is no longer selected: nothing hears
+    // the HLTA. A card that a WUPA woke is selected (ACTIVE*) and halts.
+    if (field.lastReached < 0)
+        reachCard(field, false, CardKind::Any);
+    if (field.lastReached < 0 || size_t(field.lastReached) >= field.cards.size() || !field.lastActive)
         return fail(kNoCard);
-    halted(field.cards[size_t(index)]) = true;
+    haltReached(field);
     return ok();
 }
 

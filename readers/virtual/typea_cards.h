@@ -53,7 +53,8 @@ using TypeACard = std::variant<ClassicCard, UltralightCard>;
 struct TypeAField {
     TypeAField();   // the default field (see the README)
     std::vector<TypeACard> cards;
-    int lastReached = -1;   // the card the last Type A command reached (halt goes there)
+    int lastReached = -1;     // the card the last Type A command reached (halt goes there)
+    bool lastActive = false;  // it is still selected: not halted since
 
     void replaceCards(std::vector<TypeACard> newCards);
 };
@@ -98,9 +99,11 @@ Reply ultralightRead(TypeAField &field, const Bytes &params);     // 0xE0
 Reply ultralightWrite(TypeAField &field, const Bytes &params);    // 0xE1
 
 // Which card a request reaches: the first card of the kind (or of any kind)
-// that answers, which becomes the last card reached. A WUPA ("All") wakes every
-// halted card of the field; a REQA ("Idle") finds only those not halted.
-// -1: none answers.
+// that answers, which becomes the last card reached. A REQA ("Idle") finds only
+// the cards not halted; a WUPA ("All") reaches halted ones too, but only for
+// that activation: a halted card stays halted (once selected it is in ACTIVE*,
+// which falls back to HALT on the next request, and the others return to HALT
+// when another card is selected). -1: none answers.
 enum class CardKind { Any, Classic, Ultralight };
 int reachCard(TypeAField &field, bool all, CardKind kind);
 

@@ -1,5 +1,6 @@
 // The Type B cards in the virtual reader's field, as plain data: a card is its
-// ATQB parts, and a resident ID card adds its two 8-byte numbers.
+// ATQB parts and where it stands in the field; a resident ID card adds its two
+// 8-byte numbers.
 #pragma once
 
 #include <array>
@@ -8,6 +9,12 @@
 
 namespace vreader {
 
+// A card's state (ISO/IEC 14443-3 Type B): Idle after power-on, Ready once it
+// has answered a REQB, Active once an ATTRIB has selected it (it then speaks
+// ISO/IEC 14443-4 only), Halt after HLTB or DESELECT (only a WUPB or a field
+// reset wakes it).
+enum class TypeBState { Idle, Ready, Active, Halt };
+
 struct TypeBCard {
     std::array<uint8_t, 4> pupi{};
     std::array<uint8_t, 4> applicationData{};   // AFI first
@@ -15,6 +22,12 @@ struct TypeBCard {
     bool residentId = false;                    // answers the ID number reads
     std::array<uint8_t, 8> idNumber{};
     std::array<uint8_t, 8> fileIdNumber{};
+
+    TypeBState state = TypeBState::Idle;
+    uint8_t cid = 0;                  // given by the ATTRIB
+    uint8_t blockNumber = 1;          // ISO/IEC 14443-4: 1 at activation
+    std::vector<uint8_t> lastBlock;   // its last answer, sent again on request
+    std::vector<uint8_t> chained;     // command bytes of a chain not ended yet
 };
 
 // The ATQB: 0x50, PUPI, application data, protocol information.
@@ -29,7 +42,7 @@ inline std::vector<uint8_t> atqb(const TypeBCard &card)
 
 // What lies on the reader at start: a plain Type B card, then an ID card.
 // Protocol information 00 81 71: 106 kbit/s only, frames up to 256 bytes,
-// ISO 14443-4, FWI 7.
+// ISO 14443-4, FWI 7, CID supported. A resident ID card's PUPI is all zero.
 inline std::vector<TypeBCard> defaultTypeBCards()
 {
     TypeBCard plain;
@@ -38,7 +51,7 @@ inline std::vector<TypeBCard> defaultTypeBCards()
     plain.protocolInfo = {0x00, 0x81, 0x71};
 
     TypeBCard id;
-    id.pupi = {0x2D, 0x94, 0xC6, 0x07};
+    id.pupi = {0x00, 0x00, 0x00, 0x00};
     id.applicationData = {0x00, 0x00, 0x00, 0x00};
     id.protocolInfo = {0x00, 0x81, 0x71};
     id.residentId = true;
@@ -50,7 +63,6 @@ inline std::vector<TypeBCard> defaultTypeBCards()
 // The Type B part of the reader's state.
 struct TypeBField {
     std::vector<TypeBCard> cards = defaultTypeBCards();
-    int selected = -1;   // the card Attrib chose, -1 for none
 };
 
 } // namespace vreader

@@ -96,11 +96,11 @@ Reply ultralightWrite(TypeAField &field, const Bytes &p)
     if (page < 2)
         return fail(kLocked);   // UID
     if (page == 2) {
-        // Only the lock bytes are written, and lock bits can only be set.
+        // Only the lock bytes are written, OR-ed in: lock bits can only be set,
+        // and those the block-locking bits froze keep their value. The write
+        // itself succeeds, as on the chip.
         const uint16_t now = uint16_t(lockPage[2] | lockPage[3] << 8);
-        const uint16_t next = uint16_t(now | data[2] | data[3] << 8);
-        if ((now ^ next) & frozenLockBits(lockPage))
-            return fail(kLocked);
+        const uint16_t next = uint16_t(now | ((data[2] | data[3] << 8) & ~frozenLockBits(lockPage)));
         lockPage[2] = uint8_t(next);
         lockPage[3] = uint8_t(next >> 8);
         return ok(card->uid);
