@@ -56,11 +56,13 @@ private:
     void buildWindow();
     void showEverything();
     void saveCardFieldOnce();
+    void checkSaveFolder();
 
     ReaderSession *m_session;
     bool m_allPages;
     QString m_saveFieldDir;
     bool m_fieldSaved = false;
+    int m_shownPage = 0;   // the current page as last accepted
 
     QTabWidget *m_pages = nullptr;
     LogPane *m_log = nullptr;

@@ -81,8 +81,6 @@ QString ReaderSession::Send(const QString &command)
 QString ReaderSession::SendHex(const QString &frame)
 {
     const QString digits = hexDigits(frame);
-    if (m_debugEcho)
-        log(QStringLiteral("发送...") + digits);
     if (digits.size() % 2) {
         log(QStringLiteral("The frame has an odd number of hex digits; nothing was sent.   ") + timeStamp() + kCrLf);
         return {};
@@ -94,6 +92,9 @@ QString ReaderSession::SendHex(const QString &frame)
             + timeStamp() + kCrLf);
         return {};
     }
+    // Echoed only now: a refused frame never went out.
+    if (m_debugEcho)
+        log(QStringLiteral("发送...") + digits);
     // Every exchange starts empty, so no earlier answer passes for this one.
     m_recdata.clear();
     const ExchangeResult result = exchange(m_library, hexToBytes(digits));
