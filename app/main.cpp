@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
-#include "app/stopsignals.h"
 #include "link/readerlibrary.h"
+#include "stopsignals.h"
 #include "tform1.h"
 
 int main(int argc, char *argv[])

@@ -19,12 +19,6 @@ struct WindowOptions;
 
 namespace rfid::test {
 
-// The card dumps the tests read, in tests/fixtures/dumps.
-QString fixture(const QString &name);
-// Empty when every dump of that folder that the tests read is there; else a
-// message naming each missing path (checked first, so that none aborts a test).
-QString missingFixtures();
-
 // A main window on a reader library, with helpers to drive it.
 class Window
 {

@@ -20,8 +20,8 @@
 #include <csignal>
 #include <sys/resource.h>
 
-#include "app/tform1.h"
 #include "app/stopsignals.h"
+#include "app/tform1.h"
 #include "support.h"
 
 using namespace rfid;
