@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "filedialogs.h"
 #include "link/frame.h"
 #include "link/hextext.h"
 #include "link/response.h"
@@ -15,7 +16,6 @@
 #include "pages/controls.h"
 #include "protocol/rawframe.h"
 #include "session/readersession.h"
-#include "filedialogs.h"
 
 namespace rfid {
 

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,9 +12,9 @@
 #include <QVBoxLayout>
 
 #include "link/hextext.h"
-#include "session/readersession.h"
 #include "pages/controls.h"
 #include "pages/exchangeflow.h"
+#include "session/readersession.h"
 
 namespace rfid {
 

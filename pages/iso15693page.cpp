@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 
 #include "link/hextext.h"
-#include "session/readersession.h"
 #include "pages/controls.h"
 #include "pages/exchangeflow.h"
+#include "session/readersession.h"
 
 namespace rfid {
 

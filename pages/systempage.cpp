@@ -10,9 +10,9 @@
 
 #include "link/hextext.h"
 #include "link/timestamp.h"
-#include "session/readersession.h"
 #include "pages/controls.h"
 #include "pages/exchangeflow.h"
+#include "session/readersession.h"
 
 namespace rfid {
 

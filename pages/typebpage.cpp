@@ -1,7 +1,6 @@
 #include "typebpage.h"
 
 #include <QCheckBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,10 +11,10 @@
 #include "link/frame.h"
 #include "link/hextext.h"
 #include "link/timestamp.h"
-#include "session/readersession.h"
 #include "pages/controls.h"
 #include "pages/exchangeflow.h"
 #include "protocol/typeb.h"
+#include "session/readersession.h"
 
 namespace rfid {
 

@@ -14,9 +14,9 @@
 #include "link/hextext.h"
 #include "link/timestamp.h"
 #include "pages/classicpage.h"
-#include "session/readersession.h"
 #include "pages/controls.h"
 #include "pages/exchangeflow.h"
+#include "session/readersession.h"
 
 namespace rfid {
 
