@@ -1,6 +1,7 @@
 #include "cardfield.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,13 @@
 namespace rfid {
 
 namespace {
+// Texts of the free functions, translated in one context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(rfid::cardfield)
+};
+} // namespace
+
+namespace {
 using FieldFn = int (*)(const char *, char *, int);
 constexpr int kReportCapacity = 256 * 1024;
 
@@ -24,7 +32,7 @@ int callField(ReaderLibrary &library, const char *exportName, const QString &pat
 {
     const auto fn = reinterpret_cast<FieldFn>(library.optional(exportName));
     if (!fn) {
-        log(QStringLiteral("Reader library %1 has no card field (%2); %3 is not used.   ")
+        log(Texts::tr("Reader library %1 has no card field (%2); %3 is not used.   ")
                 .arg(library.path(), QLatin1String(exportName), path)
             + timeStamp() + kCrLf);
         return -2;
@@ -49,10 +57,10 @@ QString saveFolderProblem(const QString &dir)
     std::error_code ec;
     std::filesystem::create_directories(QFile::encodeName(dir).toStdString(), ec);
     if (!QFileInfo(dir).isDir())
-        return ec ? QString::fromLocal8Bit(ec.message()) : QStringLiteral("not a folder");
+        return ec ? QString::fromLocal8Bit(ec.message()) : Texts::tr("not a folder");
     QTemporaryFile probe(QDir(dir).filePath(QStringLiteral(".rfid-save-check-XXXXXX")));
     if (!probe.open())
-        return QStringLiteral("no file can be written in it: ") + probe.errorString();
+        return Texts::tr("no file can be written in it: ") + probe.errorString();
     return {};
 }
 

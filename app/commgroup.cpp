@@ -14,7 +14,7 @@
 namespace rfid {
 
 CommGroup::CommGroup(ReaderSession &session, QWidget *parent)
-    : QGroupBox(QStringLiteral("通讯信息"), parent)
+    : QGroupBox(tr("通讯信息"), parent)
     , m_session(session)
 {
     setObjectName(QStringLiteral("GroupBox1"));
@@ -34,17 +34,17 @@ CommGroup::CommGroup(ReaderSession &session, QWidget *parent)
     m_address = new QComboBox;
     m_address->setObjectName(QStringLiteral("setadd"));
     m_address->addItems(ReaderSession::addressItems());
-    m_open = new QPushButton(QStringLiteral("COM打开"));
+    m_open = new QPushButton(tr("COM打开"));
     m_open->setObjectName(QStringLiteral("Button1"));
-    m_close = new QPushButton(QStringLiteral("COM关闭"));
+    m_close = new QPushButton(tr("COM关闭"));
     m_close->setObjectName(QStringLiteral("Button2"));
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(label("Label1", QStringLiteral("通讯COM口："), m_port), 0, 0);
+    grid->addWidget(label("Label1", tr("通讯COM口："), m_port), 0, 0);
     grid->addWidget(m_port, 0, 1);
-    grid->addWidget(label("Label2", QStringLiteral("波特率选择："), m_baud), 1, 0);
+    grid->addWidget(label("Label2", tr("波特率选择："), m_baud), 1, 0);
     grid->addWidget(m_baud, 1, 1);
-    grid->addWidget(label("Label77", QStringLiteral("当前机器ID号：  "), m_address), 2, 0);
+    grid->addWidget(label("Label77", tr("当前机器ID号：  "), m_address), 2, 0);
     grid->addWidget(m_address, 2, 1);
     grid->addWidget(m_open, 0, 2);
     grid->addWidget(m_close, 1, 2);
@@ -69,7 +69,7 @@ void CommGroup::Button1Click()
 {
     const QString name = m_port->currentText().trimmed();
     if (name.isEmpty()) {
-        m_session.log(QStringLiteral("未选择串口：请在“通讯COM口”中选择或输入串口名。   ") + timeStamp() + kCrLf);
+        m_session.log(tr("未选择串口：请在“通讯COM口”中选择或输入串口名。   ") + timeStamp() + kCrLf);
         return;
     }
     m_session.openPort(name);

@@ -1,6 +1,7 @@
 #include "console.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QGridLayout>
 #include <QLabel>
@@ -20,8 +21,14 @@
 namespace rfid {
 
 namespace {
+// Texts of the free functions, in the class's own context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(rfid::Console)
+};
+} // namespace
+
+namespace {
 const QString kDefaultFrame = QStringLiteral("AA 00 03 85 01 78 ff BB");
-const QString kTextFilter = QStringLiteral("文本文件(.txt)|*.txt");
 
 QString stamped(const QString &text)
 {
@@ -40,38 +47,38 @@ std::optional<qint64> pauseMs(const QString &text, int offset)
 
 QString pauseRefusal(const QString &field, const QString &text)
 {
-    return stamped(QStringLiteral("%1“%2”不是毫秒整数，已停止发送。").arg(field, text));
+    return stamped(Texts::tr("%1“%2”不是毫秒整数，已停止发送。").arg(field, text));
 }
 
 Console::Console(ReaderSession &host, QWidget *parent)
-    : QGroupBox(QStringLiteral("发送信息"), parent)
+    : QGroupBox(tr("发送信息"), parent)
     , m_host(host)
 {
     setObjectName(QStringLiteral("GroupBox5"));
 
     m_memo = new QPlainTextEdit(kDefaultFrame);
     m_memo->setObjectName(QStringLiteral("Memo1"));
-    m_memo->setAccessibleName(QStringLiteral("发送信息"));
+    m_memo->setAccessibleName(tr("发送信息"));
     m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_memo->setTabChangesFocus(true);
     m_memo->setFixedHeight(64);
 
-    auto *periodLabel = new QLabel(QStringLiteral("周期："));
+    auto *periodLabel = new QLabel(tr("周期："));
     periodLabel->setObjectName(QStringLiteral("Label18"));
     m_period = new QLineEdit(QStringLiteral("1000"));
     m_period->setObjectName(QStringLiteral("Edit6"));
-    m_period->setAccessibleName(QStringLiteral("周期"));
+    m_period->setAccessibleName(tr("周期"));
     periodLabel->setBuddy(m_period);
-    auto *unit = new QLabel(QStringLiteral("毫秒      "));
+    auto *unit = new QLabel(tr("毫秒      "));
     unit->setObjectName(QStringLiteral("Label19"));
 
-    m_auto = new QCheckBox(QStringLiteral("自动发送"));
+    m_auto = new QCheckBox(tr("自动发送"));
     m_auto->setObjectName(QStringLiteral("CheckBox3"));
 
-    auto *send = controls::button("Button3", QStringLiteral("发送数据"));
-    auto *load = controls::button("Button6", QStringLiteral("载入数据"));
-    auto *save = controls::button("Button5", QStringLiteral("另存为"));
-    auto *clear = controls::button("Button7", QStringLiteral("清空发送框"));
+    auto *send = controls::button("Button3", tr("发送数据"));
+    auto *load = controls::button("Button6", tr("载入数据"));
+    auto *save = controls::button("Button5", tr("另存为"));
+    auto *clear = controls::button("Button7", tr("清空发送框"));
     connect(send, &QPushButton::clicked, this, &Console::Button3Click);
     connect(load, &QPushButton::clicked, this, &Console::Button6Click);
     connect(save, &QPushButton::clicked, this, &Console::Button5Click);
@@ -109,7 +116,7 @@ void Console::Button3Click()
     const QString periodText = m_period->text();
     const std::optional<qint64> period = pauseMs(periodText);
     if (!period) {
-        m_host.log(pauseRefusal(QStringLiteral("周期"), periodText));
+        m_host.log(pauseRefusal(tr("周期"), periodText));
         stopAutoSend();
         return;
     }
@@ -118,12 +125,12 @@ void Console::Button3Click()
 
 void Console::Button6Click()
 {
-    const QString name = chooseFile(this, {false, QStringLiteral("载入数据！"), QString()});
+    const QString name = chooseFile(this, {false, tr("载入数据！"), QString()});
     if (name.isEmpty())
         return;
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) {
-        m_host.log(stamped(QStringLiteral("无法读取文件 %1：%2").arg(name, file.errorString())));
+        m_host.log(stamped(tr("无法读取文件 %1：%2").arg(name, file.errorString())));
         return;
     }
     m_memo->setPlainText(linesOfFile(file.readAll()).join(u'\n'));
@@ -131,14 +138,14 @@ void Console::Button6Click()
 
 void Console::Button5Click()
 {
-    const QString name = chooseFile(this, {true, QStringLiteral("保存接收数据！"), kTextFilter});
+    const QString name = chooseFile(this, {true, tr("保存接收数据！"), tr("文本文件(.txt)|*.txt")});
     if (name.isEmpty())
         return;
     const QString text = m_memo->toPlainText();
     const QStringList lines = text.isEmpty() ? QStringList() : text.split(u'\n');
     QString error;
     if (!writeFile(name, linesAsFile(lines), &error))
-        m_host.log(stamped(QStringLiteral("无法写入文件 %1：%2").arg(name, error)));
+        m_host.log(stamped(tr("无法写入文件 %1：%2").arg(name, error)));
 }
 
 void Console::Button7Click()

@@ -23,7 +23,7 @@ LogPane::LogPane(QWidget *parent)
     : QPlainTextEdit(parent)
 {
     setObjectName(QStringLiteral("RichEdit1"));
-    setAccessibleName(QStringLiteral("Log"));
+    setAccessibleName(tr("Log"));
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

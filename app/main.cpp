@@ -1,6 +1,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <cstdio>
+
+#include "language.h"
 #include "link/readerlibrary.h"
 #include "stopsignals.h"
 #include "tform1.h"
@@ -27,7 +30,12 @@ int main(int argc, char *argv[])
                                        QStringLiteral("Virtual reader: save its cards as Flipper NFC files into "
                                                       "DIR when the window closes."),
                                        QStringLiteral("DIR"));
+    const QCommandLineOption lang(QStringLiteral("lang"),
+                                  QStringLiteral("Interface language for this run: zh or en (the Language menu's "
+                                                 "choice is kept for later runs)."),
+                                  QStringLiteral("zh|en"));
     parser.addOption(reader);
+    parser.addOption(lang);
     parser.addOption(allPages);
     parser.addOption(field);
     parser.addOption(saveField);
@@ -49,7 +57,19 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("RFID"));
     parser.process(app);
 
+    rfid::UiLanguage language = rfid::rememberedLanguage();
+    if (parser.isSet(lang)) {
+        const auto chosen = rfid::languageFromCode(parser.value(lang));
+        if (!chosen) {
+            std::fprintf(stderr, "%s: --lang takes zh or en, not \"%s\"\n", qPrintable(QCoreApplication::applicationName()),
+                         qPrintable(parser.value(lang)));
+            return 1;
+        }
+        language = *chosen;
+    }
+
     rfid::WindowOptions options;
+    options.language = language;
     options.readerPath = rfid::readerLibraryPath(parser.value(reader), QCoreApplication::applicationDirPath());
     options.allPages = parser.isSet(allPages);
     options.fieldFile = parser.value(field);

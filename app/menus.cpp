@@ -1,11 +1,13 @@
 #include "menus.h"
 
+#include <QActionGroup>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "link/response.h"
 #include "link/timestamp.h"
+#include "captions.h"
 #include "filedialogs.h"
 #include "logpane.h"
 #include "skins.h"
@@ -39,29 +41,39 @@ MainMenus::MainMenus(QMainWindow &window, LogPane &pane, SkinData &skins)
     setObjectName(QStringLiteral("MainMenu1"));
     QMenuBar *bar = window.menuBar();
     bar->setObjectName(QStringLiteral("MainMenuBar"));
-    QMenu *system = menu(bar, "N1", QStringLiteral("System"));
-    item(system, "N4", QStringLiteral("Exit"), this, &MainMenus::N4Click);
-    QMenu *stype = menu(bar, "N2", QStringLiteral("Stype"));
-    item(stype, "N11", QStringLiteral("Stype one"), this, &MainMenus::N11Click);
-    item(stype, "N12", QStringLiteral("Stype two"), this, &MainMenus::N12Click);
-    item(stype, "N13", QStringLiteral("Stype three"), this, &MainMenus::N13Click);
-    item(stype, "N14", QStringLiteral("Stype four"), this, &MainMenus::N14Click);
-    item(stype, "N51", QStringLiteral("Stype five"), this, &MainMenus::N51Click);
-    item(stype, "N61", QStringLiteral("Stype six"), this, &MainMenus::N61Click);
-    QMenu *about = menu(bar, "N3", QStringLiteral("About"));
-    item(about, "N5", QStringLiteral("Help"), this, &MainMenus::N5Click);
+    QMenu *system = menu(bar, "N1", tr("System"));
+    item(system, "N4", tr("Exit"), this, &MainMenus::N4Click);
+    QMenu *stype = menu(bar, "N2", tr("Stype"));
+    item(stype, "N11", tr("Stype one"), this, &MainMenus::N11Click);
+    item(stype, "N12", tr("Stype two"), this, &MainMenus::N12Click);
+    item(stype, "N13", tr("Stype three"), this, &MainMenus::N13Click);
+    item(stype, "N14", tr("Stype four"), this, &MainMenus::N14Click);
+    item(stype, "N51", tr("Stype five"), this, &MainMenus::N51Click);
+    item(stype, "N61", tr("Stype six"), this, &MainMenus::N61Click);
+    // The interface language, each in its own name; chosen at once.
+    QMenu *language = menu(bar, "Language", tr("Language"));
+    auto *languages = new QActionGroup(this);
+    m_chinese = item(language, "LanguageChinese", QStringLiteral("中文"), this, [this] { emit languageChosen(UiLanguage::Chinese); });
+    m_english = item(language, "LanguageEnglish", QStringLiteral("English"), this, [this] { emit languageChosen(UiLanguage::English); });
+    for (QAction *a : {m_chinese, m_english}) {
+        a->setCheckable(true);
+        languages->addAction(a);
+    }
+    m_chinese->setChecked(true);
+    QMenu *about = menu(bar, "N3", tr("About"));
+    item(about, "N5", tr("Help"), this, &MainMenus::N5Click);
 
     m_popup = new QMenu(&window);
     m_popup->setObjectName(QStringLiteral("PopupMenu1"));
-    item(m_popup, "MenuItem1", QStringLiteral("清空"), this, &MainMenus::MenuItem1Click);
-    item(m_popup, "MenuItem2", QStringLiteral("保存"), this, &MainMenus::MenuItem2Click);
+    item(m_popup, "MenuItem1", tr("清空"), this, &MainMenus::MenuItem1Click);
+    item(m_popup, "MenuItem2", tr("保存"), this, &MainMenus::MenuItem2Click);
     m_popup->addSeparator()->setObjectName(QStringLiteral("N16"));
-    item(m_popup, "N15", QStringLiteral("撤消"), this, &MainMenus::N15Click);
-    item(m_popup, "N20", QStringLiteral("全选"), this, &MainMenus::N20Click);
+    item(m_popup, "N15", tr("撤消"), this, &MainMenus::N15Click);
+    item(m_popup, "N20", tr("全选"), this, &MainMenus::N20Click);
     m_popup->addSeparator()->setObjectName(QStringLiteral("N21"));
-    item(m_popup, "N17", QStringLiteral("剪切"), this, &MainMenus::N17Click);
-    item(m_popup, "N18", QStringLiteral("复制"), this, &MainMenus::N18Click);
-    item(m_popup, "N19", QStringLiteral("粘贴..."), this, &MainMenus::N19Click);
+    item(m_popup, "N17", tr("剪切"), this, &MainMenus::N17Click);
+    item(m_popup, "N18", tr("复制"), this, &MainMenus::N18Click);
+    item(m_popup, "N19", tr("粘贴..."), this, &MainMenus::N19Click);
     pane.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_popup, &QMenu::aboutToShow, &pane, &LogPane::flush);
     connect(&pane, &QWidget::customContextMenuRequested, this,
@@ -70,6 +82,17 @@ MainMenus::MainMenus(QMainWindow &window, LogPane &pane, SkinData &skins)
     // Exists from the start, hidden, until its first closing.
     m_help = new TForm2(&window);
     m_help->setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void MainMenus::captureCaptions(Captions &captions) const
+{
+    captions.capture(m_window.menuBar(), "rfid::MainMenus");
+    captions.capture(m_popup, "rfid::MainMenus");
+}
+
+void MainMenus::showLanguage(UiLanguage language)
+{
+    (language == UiLanguage::English ? m_english : m_chinese)->setChecked(true);
 }
 
 void MainMenus::N4Click()
@@ -105,14 +128,14 @@ void MainMenus::MenuItem1Click()
 
 void MainMenus::MenuItem2Click()
 {
-    const QString name = chooseFile(&m_window, {true, QStringLiteral("保存接收数据！"), QStringLiteral("文本文件(.txt)|*.txt")});
+    const QString name = chooseFile(&m_window, {true, tr("保存接收数据！"), tr("文本文件(.txt)|*.txt")});
     if (name.isEmpty())
         return;
     // An empty pane still holds its one empty block; it saves as an empty file.
     const QStringList lines = m_pane.document()->isEmpty() ? QStringList() : m_pane.lines();
     QString error;
     if (!writeFile(name, linesAsFile(lines), &error))
-        m_pane.addEntry(QStringLiteral("日志无法保存到 %1：%2   ").arg(name, error) + timeStamp() + kCrLf);
+        m_pane.addEntry(tr("日志无法保存到 %1：%2   ").arg(name, error) + timeStamp() + kCrLf);
 }
 
 void MainMenus::N15Click()

@@ -1,17 +1,20 @@
-// The main menu (System, Stype, About) and the log pane's context menu.
+// The main menu (System, Stype, Language, About) and the log pane's context menu.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 
+#include "language.h"
 #include "tform2.h"
 
 class QAction;
+class QActionGroup;
 class QMainWindow;
 class QMenu;
 
 namespace rfid {
 
+class Captions;
 class LogPane;
 class SkinData;
 
@@ -25,6 +28,10 @@ public:
     QMenu *popupMenu() const { return m_popup; }
     // The help window while it exists.
     TForm2 *helpWindow() const { return m_help; }
+    // Records the menus' captions, translated in this class's context.
+    void captureCaptions(Captions &captions) const;
+    // Checks the language's item in the Language menu.
+    void showLanguage(UiLanguage language);
 
 public slots:
     void N4Click();     // Exit
@@ -47,6 +54,8 @@ public slots:
 signals:
     // "Exit" was chosen.
     void exitRequested();
+    // An item of the Language menu was chosen.
+    void languageChosen(UiLanguage language);
 
 private:
     void skin(int index);
@@ -55,6 +64,8 @@ private:
     LogPane &m_pane;
     SkinData &m_skins;
     QMenu *m_popup;
+    QAction *m_chinese;
+    QAction *m_english;
     QPointer<TForm2> m_help;
 };
 

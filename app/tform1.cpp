@@ -62,6 +62,13 @@ TForm1::TForm1(const WindowOptions &options, QWidget *parent)
                    | Qt::WindowCloseButtonHint);
     buildWindow();
     FormCreate();
+    // Built in the source language: its captions are recorded before any
+    // translation is applied.
+    m_menus->captureCaptions(m_captions);
+    m_captions.capture(this);
+    m_language = new LanguageSwitch(this);
+    if (options.language != UiLanguage::Chinese)
+        setLanguage(options.language, false);
     if (!options.fieldFile.isEmpty())
         loadCardField(m_session->library(), options.fieldFile, [this](const QString &entry) { m_session->log(entry); });
     checkSaveFolder();
@@ -76,7 +83,7 @@ void TForm1::checkSaveFolder()
     const QString problem = saveFolderProblem(m_saveFieldDir);
     if (problem.isEmpty())
         return;
-    const QString line = QStringLiteral("%1: no folder to save the cards in (%2); the cards are saved only if it "
+    const QString line = tr("%1: no folder to save the cards in (%2); the cards are saved only if it "
                                         "can be used when the program ends.")
                              .arg(m_saveFieldDir, problem);
     m_session->log(line + QStringLiteral("   ") + timeStamp() + kCrLf);
@@ -84,6 +91,34 @@ void TForm1::checkSaveFolder()
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::setLanguage(UiLanguage language, bool remember)
+{
+    if (!m_language->apply(language)) {
+        m_session->log(tr("%1: no translation in this program   ").arg(languageCode(language)) + timeStamp() + kCrLf);
+        language = m_language->current();
+    } else if (remember) {
+        rememberLanguage(language);
+    }
+    m_menus->showLanguage(language);
+    // At once, not when the posted change arrives: the next line logged is
+    // already in the new language, and so is every caption.
+    retranslate();
+}
+
+void TForm1::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void TForm1::retranslate()
+{
+    m_captions.apply();
+    if (m_menus->helpWindow())
+        m_menus->helpWindow()->retranslate();
+}
 
 void TForm1::buildWindow()
 {
@@ -98,15 +133,15 @@ void TForm1::buildWindow()
     page0Layout->addWidget(console);
     console->setVisible(false);
 
-    auto *mode = new QGroupBox(QStringLiteral("读卡状态切换"));
+    auto *mode = new QGroupBox(tr("读卡状态切换"));
     mode->setObjectName(QStringLiteral("GroupBox4"));
     auto *modeLayout = new QVBoxLayout(mode);
-    auto *readWrite = new QRadioButton(QStringLiteral("读写状态"));
+    auto *readWrite = new QRadioButton(tr("读写状态"));
     readWrite->setObjectName(QStringLiteral("RadioButton3"));
     readWrite->setChecked(true);
-    auto *debug = new QRadioButton(QStringLiteral("USB数据调试状态状态            "));
+    auto *debug = new QRadioButton(tr("USB数据调试状态状态            "));
     debug->setObjectName(QStringLiteral("RadioButton4"));
-    auto *autoDetect = new QRadioButton(QStringLiteral("自动检测卡状态"));
+    auto *autoDetect = new QRadioButton(tr("自动检测卡状态"));
     autoDetect->setObjectName(QStringLiteral("RadioButton19"));
     connect(debug, &QRadioButton::toggled, m_session, &ReaderSession::setDebugEcho);
     connect(autoDetect, &QRadioButton::toggled, m_session, &ReaderSession::setAutoDetect);
@@ -129,10 +164,10 @@ void TForm1::buildWindow()
     page0Scroll->setFrameShape(QFrame::NoFrame);
     page0Scroll->setWidgetResizable(true);
     page0Scroll->setWidget(page0);
-    m_pages->addTab(page0Scroll, QStringLiteral("USB reader intelligent setting  "));
+    m_pages->addTab(page0Scroll, tr("USB reader intelligent setting  "));
     auto *system = new SystemPage(*m_session);
     system->setObjectName(QStringLiteral("TabSheet4"));
-    m_pages->addTab(system, QStringLiteral("系统命令"));
+    m_pages->addTab(system, tr("系统命令"));
     m_pages->addTab(new ClassicPage(*m_session), QStringLiteral("S50/S70"));
     m_pages->addTab(new UltralightPage(*m_session), QStringLiteral("Ultralight"));
     m_pages->addTab(new TypeBPage(*m_session), QStringLiteral("ISO14443B"));
@@ -178,7 +213,7 @@ void TForm1::buildWindow()
     bar->addWidget(panel("StatusPanel2", QStringLiteral(" DEMO V 6.0"), 400));
     m_clock = panel("StatusPanel3", QString(), 200);
     // Its text is what a screen reader reads; the role goes in the description.
-    m_clock->setAccessibleDescription(QStringLiteral("Clock"));
+    m_clock->setAccessibleDescription(tr("Clock"));
     bar->addWidget(m_clock);
     setStatusBar(bar);
 
@@ -191,6 +226,7 @@ void TForm1::buildWindow()
     m_skin = new SkinData(this);
     m_menus = new MainMenus(*this, *m_log, *m_skin);
     connect(m_menus, &MainMenus::exitRequested, this, &TForm1::exitProgram);
+    connect(m_menus, &MainMenus::languageChosen, this, [this](UiLanguage language) { setLanguage(language, true); });
     // Every page is built: the repeat check boxes find their buttons by name.
     m_loops = new RepeatLoops(*m_session, this);
     m_loops->bind(this);

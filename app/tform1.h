@@ -7,6 +7,9 @@
 #include <QList>
 #include <QString>
 
+#include "captions.h"
+#include "language.h"
+
 class QLabel;
 class QTabWidget;
 class QTimer;
@@ -25,6 +28,7 @@ struct WindowOptions {
     bool allPages = false;    // show the tabs and groups the layout hides
     QString fieldFile;        // dumps to put into the virtual reader's field at start
     QString saveFieldDir;     // where the field's cards are saved when the window closes
+    UiLanguage language = UiLanguage::Chinese;   // the interface language at start
 };
 
 class TForm1 : public QMainWindow
@@ -44,6 +48,11 @@ public:
     // suspended) the program ends at once, so that nothing more is sent.
     void exitProgram();
 
+    UiLanguage language() const { return m_language->current(); }
+    // Switches every caption of the window at once; remember keeps the choice
+    // for the next start (the Language menu does, --lang does not).
+    void setLanguage(UiLanguage language, bool remember);
+
 public slots:
     void FormCreate();
     void PageControl1Change(int index);
@@ -51,12 +60,14 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildWindow();
     void showEverything();
     void saveCardFieldOnce();
     void checkSaveFolder();
+    void retranslate();
 
     ReaderSession *m_session;
     bool m_allPages;
@@ -74,6 +85,8 @@ private:
     RepeatLoops *m_loops = nullptr;
     SkinData *m_skin = nullptr;
     MainMenus *m_menus = nullptr;
+    LanguageSwitch *m_language = nullptr;
+    Captions m_captions;
 };
 
 } // namespace rfid

@@ -1,5 +1,6 @@
 #include "tform2.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -10,7 +11,6 @@ TForm2::TForm2(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("TForm2"));
-    setWindowTitle(QStringLiteral("RFID"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setFixedSize(448, 261);
@@ -19,7 +19,7 @@ TForm2::TForm2(QWidget *parent)
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Raised);
-    auto *label = new QLabel(QStringLiteral("Output format setting          "));
+    auto *label = m_label = new QLabel;
     label->setObjectName(QStringLiteral("Label1"));
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(24);
@@ -30,6 +30,20 @@ TForm2::TForm2(QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(panel);
+    retranslate();
+}
+
+void TForm2::retranslate()
+{
+    setWindowTitle(tr("RFID"));
+    m_label->setText(tr("Output format setting          "));
+}
+
+void TForm2::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 } // namespace rfid

@@ -1,5 +1,6 @@
 #include "readerlibrary.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -23,14 +24,14 @@ bool ReaderLibrary::resolve(QString *error)
     if (m_write && m_read)
         return true;
     if (!m_library.isLoaded() && !m_library.load()) {
-        *error = QStringLiteral("Reader library %1 cannot be loaded: %2").arg(m_path, m_library.errorString());
+        *error = QCoreApplication::translate("rfid::ReaderLibrary", "Reader library %1 cannot be loaded: %2").arg(m_path, m_library.errorString());
         return false;
     }
     m_write = reinterpret_cast<HidWriteDataFn>(m_library.resolve("hidWriteData"));
     m_read = reinterpret_cast<HidReadDataFn>(m_library.resolve("hidReadData"));
     if (!m_write || !m_read) {
         // QLibrary's own text here is only "Unknown error".
-        *error = QStringLiteral("Reader library %1 lacks the export %2")
+        *error = QCoreApplication::translate("rfid::ReaderLibrary", "Reader library %1 lacks the export %2")
                      .arg(m_path, QLatin1String(!m_write ? "hidWriteData" : "hidReadData"));
         m_write = nullptr;
         m_read = nullptr;

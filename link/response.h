@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 namespace rfid {
@@ -34,8 +35,8 @@ Response evaluate(const QString &recdata);
 // Texts of the non-success outcomes of one command; time follows each text.
 struct OutcomeTexts {
     QString failure;    // status 01: text + time, then the reason line
-    QString noData = QStringLiteral("通讯错误，没有接收到数据..   ");
-    QString corrupted = QStringLiteral("数据丢包，流水校验出错   ");
+    QString noData = QCoreApplication::translate("rfid::Response", "通讯错误，没有接收到数据..   ");
+    QString corrupted = QCoreApplication::translate("rfid::Response", "数据丢包，流水校验出错   ");
 };
 
 // The log entries for NoData, Failure and Corrupted, joined as one entry

@@ -19,7 +19,7 @@ ExchangeResult exchange(ReaderLibrary &library, const QByteArray &frame)
     const int m = int(std::min<qsizetype>(frame.size(), kMaxFrameBytes));
     std::memcpy(out, frame.constData(), size_t(m));
     if (library.write()(0, m, out) != m) {
-        result.error = kWriteFailed;
+        result.error = QCoreApplication::translate("rfid::transport", kWriteFailed.toUtf8().constData());
         return result;
     }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 namespace rfid {
@@ -13,7 +14,10 @@ struct ExchangeResult {
     QString error;     // a log line when the exchange failed before the read
 };
 
-inline const QString kWriteFailed = QStringLiteral("Non data receiving,Please check the equipment....");
+// The line of a failed write, in the source language; exchange() gives it
+// translated.
+inline const QString kWriteFailed =
+    QStringLiteral(QT_TRANSLATE_NOOP("rfid::transport", "Non data receiving,Please check the equipment...."));
 
 // Writes frame (at most 255 bytes) through the library and reads the answer
 // from the read buffer. A buffer that does not start with AA is no answer.

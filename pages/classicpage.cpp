@@ -44,75 +44,75 @@ ClassicPage::ClassicPage(ReaderSession &host, QWidget *parent)
 {
     setObjectName(QStringLiteral("TabSheet2"));
     using namespace controls;
-    const QString readRow = QStringLiteral("读卡");
-    const QString writeRow = QStringLiteral("写卡");
+    const QString readRow = tr("读卡");
+    const QString writeRow = tr("写卡");
 
     // Read blocks.
-    auto *reqi = radio("reqi", QStringLiteral("Idle"), readRow, true);
-    auto *reqa = radio("reqa", QStringLiteral("All"), readRow);
-    auto *keya = radio("keya", QStringLiteral("Key A"), readRow, true);
-    auto *keyb = radio("keyb", QStringLiteral("Key B"), readRow);
+    auto *reqi = radio("reqi", tr("Idle"), readRow, true);
+    auto *reqa = radio("reqa", tr("All"), readRow);
+    auto *keya = radio("keya", tr("Key A"), readRow, true);
+    auto *keyb = radio("keyb", tr("Key B"), readRow);
     m_readMode = {reqa, keyb};
     m_readStart = combo("ComboBox3", blockNumbers(), QStringLiteral("10"));
     m_readCount = combo("ComboBox6", kCounts, QStringLiteral("04"));
     m_readKey = combo("ComboBox4", kKeys, QStringLiteral("3C 5E 71 9D 2B 64"));
-    auto *read = button("Button8", QStringLiteral("读卡"));
-    auto *readLoop = checkBox("CheckBox2", QStringLiteral("连续读      "), QStringLiteral("连续读（读卡）"));
-    m_address10 = radio("RadioButton2", QStringLiteral("10"), QStringLiteral("读写器地址"));
-    m_address11 = radio("RadioButton1", QStringLiteral("11"), QStringLiteral("读写器地址"));
-    auto *writeReadLoop = checkBox("CheckBox12", QStringLiteral("CheckBox12"), QStringLiteral("连续写后读"));
+    auto *read = button("Button8", tr("读卡"));
+    auto *readLoop = checkBox("CheckBox2", tr("连续读      "), tr("连续读（读卡）"));
+    m_address10 = radio("RadioButton2", QStringLiteral("10"), tr("读写器地址"));
+    m_address11 = radio("RadioButton1", QStringLiteral("11"), tr("读写器地址"));
+    auto *writeReadLoop = checkBox("CheckBox12", QStringLiteral("CheckBox12"), tr("连续写后读"));
 
     auto *readGrid = new QGridLayout;
     readGrid->addWidget(pairBox("GroupBox7", reqi, reqa), 0, 0);
     readGrid->addWidget(pairBox("GroupBox8", keya, keyb), 0, 1);
-    readGrid->addLayout(labelled(QStringLiteral("起始块       "), m_readStart, readRow), 0, 2);
-    readGrid->addLayout(labelled(QStringLiteral("块的数量     "), m_readCount, readRow), 0, 3);
-    readGrid->addLayout(labelled(QStringLiteral("密钥       "), m_readKey, readRow), 1, 0, 1, 2);
+    readGrid->addLayout(labelled(tr("起始块       "), m_readStart, readRow), 0, 2);
+    readGrid->addLayout(labelled(tr("块的数量     "), m_readCount, readRow), 0, 3);
+    readGrid->addLayout(labelled(tr("密钥       "), m_readKey, readRow), 1, 0, 1, 2);
     readGrid->addWidget(read, 1, 2);
     readGrid->addWidget(readLoop, 1, 3);
     readGrid->addWidget(pairBox("GroupBox26", m_address10, m_address11), 2, 0);
     readGrid->addWidget(writeReadLoop, 2, 1);
 
     // Write blocks.
-    auto *reqii = radio("reqii", QStringLiteral("Idle"), writeRow, true);
-    auto *reqaa = radio("reqaa", QStringLiteral("All"), writeRow);
-    auto *keyaa = radio("keyaa", QStringLiteral("Key A"), writeRow, true);
-    auto *keybb = radio("keybb", QStringLiteral("Key B"), writeRow);
+    auto *reqii = radio("reqii", tr("Idle"), writeRow, true);
+    auto *reqaa = radio("reqaa", tr("All"), writeRow);
+    auto *keyaa = radio("keyaa", tr("Key A"), writeRow, true);
+    auto *keybb = radio("keybb", tr("Key B"), writeRow);
     m_writeMode = {reqaa, keybb};
     m_writeStart = combo("ComboBox7", blockNumbers(), QStringLiteral("10"));
     m_writeCount = combo("ComboBox8", kCounts, QStringLiteral("01"));
     m_writeKey = combo("ComboBox9", kKeys, QStringLiteral("3C 5E 71 9D 2B 64"));
     m_writeData = edit("Edit3", QStringLiteral("FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF"));
-    m_writeData->setAccessibleName(QStringLiteral("块数据"));
-    auto *write = button("Button9", QStringLiteral("写卡"));
-    auto *writeLoop = checkBox("CheckBox1", QStringLiteral("连续写        "), QStringLiteral("连续写"));
+    m_writeData->setAccessibleName(tr("块数据"));
+    auto *write = button("Button9", tr("写卡"));
+    auto *writeLoop = checkBox("CheckBox1", tr("连续写        "), tr("连续写"));
 
     auto *writeGrid = new QGridLayout;
     writeGrid->addWidget(pairBox("GroupBox9", reqii, reqaa), 0, 0);
     writeGrid->addWidget(pairBox("GroupBox10", keyaa, keybb), 0, 1);
-    writeGrid->addLayout(labelled(QStringLiteral("起始地址        "), m_writeStart, writeRow), 0, 2);
-    writeGrid->addLayout(labelled(QStringLiteral("块的数量      "), m_writeCount, writeRow), 0, 3);
-    writeGrid->addLayout(labelled(QStringLiteral("密钥     "), m_writeKey, writeRow), 1, 0, 1, 2);
+    writeGrid->addLayout(labelled(tr("起始地址        "), m_writeStart, writeRow), 0, 2);
+    writeGrid->addLayout(labelled(tr("块的数量      "), m_writeCount, writeRow), 0, 3);
+    writeGrid->addLayout(labelled(tr("密钥     "), m_writeKey, writeRow), 1, 0, 1, 2);
     writeGrid->addWidget(write, 1, 2);
     writeGrid->addWidget(writeLoop, 1, 3);
     writeGrid->addWidget(m_writeData, 2, 0, 1, 4);
 
     // Halt.
-    auto *halt = button("Button16", QStringLiteral("Halt"));
+    auto *halt = button("Button16", tr("Halt"));
     auto *haltRow = new QHBoxLayout;
-    haltRow->addWidget(new QLabel(QStringLiteral("Halt命令：     ")));
+    haltRow->addWidget(new QLabel(tr("Halt命令：     ")));
     haltRow->addWidget(halt);
     haltRow->addStretch();
-    haltRow->addWidget(new QLabel(QStringLiteral("需要录入数据      ")));
+    haltRow->addWidget(new QLabel(tr("需要录入数据      ")));
 
     // Read card number.
-    const QString numberRow = QStringLiteral("读卡号");
-    auto *reql5 = radio("reql5", QStringLiteral("Idle"), numberRow, true);
-    m_numberAll = radio("reqa5", QStringLiteral("All"), numberRow);
-    auto *nohalt = radio("nohalt", QStringLiteral("no halt"), numberRow, true);
-    m_numberHalt = radio("yeshalt", QStringLiteral("halt"), numberRow);
-    auto *number = button("Button29", QStringLiteral("读卡号"));
-    auto *numberLoop = checkBox("CheckBox4", QStringLiteral("连续读        "), QStringLiteral("连续读（读卡号）"));
+    const QString numberRow = tr("读卡号");
+    auto *reql5 = radio("reql5", tr("Idle"), numberRow, true);
+    m_numberAll = radio("reqa5", tr("All"), numberRow);
+    auto *nohalt = radio("nohalt", tr("no halt"), numberRow, true);
+    m_numberHalt = radio("yeshalt", tr("halt"), numberRow);
+    auto *number = button("Button29", tr("读卡号"));
+    auto *numberLoop = checkBox("CheckBox4", tr("连续读        "), tr("连续读（读卡号）"));
     auto *numberRowLayout = new QHBoxLayout;
     numberRowLayout->addWidget(pairBox("GroupBox12", reql5, m_numberAll));
     numberRowLayout->addWidget(pairBox("GroupBox13", nohalt, m_numberHalt));
@@ -127,11 +127,11 @@ ClassicPage::ClassicPage(ReaderSession &host, QWidget *parent)
     };
     const ValueSpec specs[] = {
         {"Edit57", "Edit59", "Edit58", "reqiii", "reqaaa", "keyaaa", "keybbb", "Button26", "GroupBox14", "GroupBox15",
-         QStringLiteral("01"), QStringLiteral("00 88 00 00"), QStringLiteral(" 初始值  "), QStringLiteral("初始化")},
+         QStringLiteral("01"), QStringLiteral("00 88 00 00"), tr(" 初始值  "), tr("初始化")},
         {"Edit1", "Edit2", "Edit5", "reqiiii", "reqaaaa", "keyaaaa", "keybbbb", "Button10", "GroupBox16", "GroupBox17",
-         QStringLiteral("01"), QStringLiteral("00 20 00 00"), QStringLiteral(" 加值  "), QStringLiteral("加值")},
+         QStringLiteral("01"), QStringLiteral("00 20 00 00"), tr(" 加值  "), tr("加值")},
         {"Edit10", "Edit8", "Edit7", "reqiiiii", "reqaaaaa", "keyaaaaa", "keybbbbb", "Button15", "Panel71", "Panel72",
-         QStringLiteral("01"), QStringLiteral("00 20 00 00"), QStringLiteral(" 减值  "), QStringLiteral("减值")},
+         QStringLiteral("01"), QStringLiteral("00 20 00 00"), tr(" 减值  "), tr("减值")},
     };
     ValueRow *rows[] = {&m_init, &m_increment, &m_decrement};
     QPushButton *valueButtons[3];
@@ -145,16 +145,16 @@ ClassicPage::ClassicPage(ReaderSession &host, QWidget *parent)
         row.sector->setMaximumWidth(50);
         row.value = edit(s.value, s.valueText);
         row.key = edit(s.key, QStringLiteral("3C 5E 71 9D 2B 64"));
-        auto *req = radio(s.req, QStringLiteral("Idle"), s.caption, true);
-        auto *all = radio(s.all, QStringLiteral("All"), s.caption);
-        auto *keyA = radio(s.keyA, QStringLiteral("Key A"), s.caption, true);
-        auto *keyB = radio(s.keyB, QStringLiteral("Key B"), s.caption);
+        auto *req = radio(s.req, tr("Idle"), s.caption, true);
+        auto *all = radio(s.all, tr("All"), s.caption);
+        auto *keyA = radio(s.keyA, tr("Key A"), s.caption, true);
+        auto *keyB = radio(s.keyB, tr("Key B"), s.caption);
         row.mode = {all, keyB};
         valueButtons[i] = button(s.button, s.caption);
         auto *grid = new QGridLayout;
-        grid->addLayout(labelled(QStringLiteral("扇区   "), row.sector, s.caption), 0, 0);
+        grid->addLayout(labelled(tr("扇区   "), row.sector, s.caption), 0, 0);
         grid->addLayout(labelled(s.valueLabel, row.value, s.caption), 0, 1);
-        grid->addLayout(labelled(QStringLiteral("密钥     "), row.key, s.caption), 0, 2);
+        grid->addLayout(labelled(tr("密钥     "), row.key, s.caption), 0, 2);
         const bool panel = i == 2;
         grid->addWidget(pairBox(s.reqBox, req, all, panel), 1, 0);
         grid->addWidget(pairBox(s.keyBox, keyA, keyB, panel), 1, 1);
@@ -194,34 +194,34 @@ ClassicPage::ClassicPage(ReaderSession &host, QWidget *parent)
 
 void ClassicPage::Button8Click()
 {
-    const QString row = QStringLiteral("读卡");
+    const QString row = tr("读卡");
     const QString count = m_readCount->currentText(), start = m_readStart->currentText(), key = m_readKey->currentText();
-    if (!fieldsWhole(m_host, {{fieldName(QStringLiteral("块的数量"), row), count},
-                              {fieldName(QStringLiteral("起始块"), row), start},
-                              {fieldName(QStringLiteral("密钥"), row), key}}))
+    if (!fieldsWhole(m_host, {{fieldName(tr("块的数量"), row), count},
+                              {fieldName(tr("起始块"), row), start},
+                              {fieldName(tr("密钥"), row), key}}))
         return;
     run(m_host, classic::readBlocks(m_readMode.access(key), hexToBytes(count), hexToBytes(start)), 500,
-        judge({classic::kFailure}, linesOf<classic::BlocksRead>));
+        judge({classic::failureText()}, linesOf<classic::BlocksRead>));
 }
 
 void ClassicPage::Button9Click()
 {
-    const QString row = QStringLiteral("写卡");
+    const QString row = tr("写卡");
     const QString count = m_writeCount->currentText(), start = m_writeStart->currentText(),
                   key = m_writeKey->currentText(), data = m_writeData->text();
-    if (!fieldsWhole(m_host, {{fieldName(QStringLiteral("块的数量"), row), count},
-                              {fieldName(QStringLiteral("起始地址"), row), start},
-                              {fieldName(QStringLiteral("密钥"), row), key},
-                              {fieldName(QStringLiteral("块数据"), row), data}}))
+    if (!fieldsWhole(m_host, {{fieldName(tr("块的数量"), row), count},
+                              {fieldName(tr("起始地址"), row), start},
+                              {fieldName(tr("密钥"), row), key},
+                              {fieldName(tr("块数据"), row), data}}))
         return;
     run(m_host,
         classic::writeBlocks(m_writeMode.access(key), hexToBytes(count), hexToBytes(start), hexToBytes(data)), 500,
-        judge({classic::kFailure}, linesOf<classic::BlocksWritten>));
+        judge({classic::failureText()}, linesOf<classic::BlocksWritten>));
 }
 
 void haltCard(ReaderSession &host)
 {
-    run(host, classic::halt(), 300, judge({classic::kHaltFailure}, done(classic::kHaltDone)));
+    run(host, classic::halt(), 300, judge({classic::haltFailureText()}, done(classic::haltDoneText())));
 }
 
 void ClassicPage::Button16Click()
@@ -233,20 +233,20 @@ void ClassicPage::Button29Click()
 {
     const auto mode = m_numberAll->isChecked() ? classic::RequestMode::All : classic::RequestMode::Idle;
     run(m_host, classic::readCardNumber(mode, m_numberHalt->isChecked()), 300,
-        judge({QStringLiteral("读卡号操作失败   ")}, linesOf<classic::CardNumber>));
+        judge({tr("读卡号操作失败   ")}, linesOf<classic::CardNumber>));
 }
 
 void ClassicPage::valueClick(classic::ValueOp op, const ValueRow &row)
 {
     const QString sector = row.sector->text(), key = row.key->text(), value = row.value->text();
-    if (!fieldsWhole(m_host, {{fieldName(QStringLiteral("扇区"), row.name), sector},
-                              {fieldName(QStringLiteral("密钥"), row.name), key},
+    if (!fieldsWhole(m_host, {{fieldName(tr("扇区"), row.name), sector},
+                              {fieldName(tr("密钥"), row.name), key},
                               {fieldName(row.valueName, row.name), value}}))
         return;
     const SuccessLines success = op == classic::ValueOp::Initialise ? SuccessLines(linesOf<classic::ValueInitialised>)
                                                                      : SuccessLines(linesOf<classic::ValueChanged>);
     run(m_host, classic::value(op, row.mode.access(key), hexToBytes(sector), hexToBytes(value)), 500,
-        judge({classic::kFailure}, success));
+        judge({classic::failureText()}, success));
 }
 
 void ClassicPage::Button26Click()

@@ -1,5 +1,7 @@
 #include "pages/exchangeflow.h"
 
+#include <QCoreApplication>
+
 #include "link/hextext.h"
 #include "link/timestamp.h"
 
@@ -33,11 +35,15 @@ void logLines(ReaderSession &session, const QStringList &lines)
 }
 
 namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(rfid::exchangeflow)
+};
+
 QString oddFieldLine(const QString &name, Language language)
 {
     if (language == Language::English)
-        return QStringLiteral("%1: odd number of hex digits, nothing sent   %2").arg(name, timeStamp());
-    return QStringLiteral("%1：十六进制数字个数为奇数，未发送   %2").arg(name, timeStamp());
+        return Texts::tr("%1: odd number of hex digits, nothing sent   %2").arg(name, timeStamp());
+    return Texts::tr("%1：十六进制数字个数为奇数，未发送   %2").arg(name, timeStamp());
 }
 } // namespace
 

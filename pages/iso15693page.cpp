@@ -128,9 +128,9 @@ Iso15693Page::Iso15693Page(ReaderSession &host, QWidget *parent)
 
     // Inventory: no flags and no fields.
     QHBoxLayout *line = newLine();
-    line->addWidget(repeat("CheckBox5", QStringLiteral("连续读   "), QStringLiteral("防冲突")));
+    line->addWidget(repeat("CheckBox5", tr("连续读   "), tr("防冲突")));
     line->addStretch();
-    line->addWidget(button("Button37", QStringLiteral("防冲突"), &Iso15693Page::Button37Click));
+    line->addWidget(button("Button37", tr("防冲突"), &Iso15693Page::Button37Click));
 
     int flagList = 10;
     for (const RowSpec &spec : kRows) {
@@ -145,7 +145,7 @@ Iso15693Page::Iso15693Page(ReaderSession &host, QWidget *parent)
         row.flags->setCurrentIndex(spec.startItem);
 
         line = newLine();
-        labelled(line, row.flags, QStringLiteral("标志位    "), caption, true);
+        labelled(line, row.flags, tr("标志位    "), caption, true);
         QHBoxLayout *second = nullptr;
         for (const FieldSpec &f : spec.fields) {
             QLineEdit *edit = controls::edit(f.edit, QString::fromUtf8(f.text));
@@ -192,7 +192,7 @@ void Iso15693Page::runRow(const Row &row)
 
 void Iso15693Page::Button37Click()
 {
-    run(m_host, iso15693::inventory(), 1000, judge({QStringLiteral("操作失败   ")}, linesOf<iso15693::Cards>));
+    run(m_host, iso15693::inventory(), 1000, judge({tr("操作失败   ")}, linesOf<iso15693::Cards>));
 }
 
 void Iso15693Page::Button38Click()

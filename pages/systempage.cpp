@@ -44,13 +44,13 @@ SystemPage::SystemPage(ReaderSession &host, QWidget *parent)
         return b;
     };
 
-    auto *commands = new QGroupBox(QStringLiteral("系统命令"));
+    auto *commands = new QGroupBox(tr("系统命令"));
     commands->setObjectName(QStringLiteral("GroupBox3"));
     auto *rows = new QGridLayout(commands);
     // Columns: label, field, label, field, label, button.
     int row = 0;
 
-    auto *baudLabel = label("Label12", QStringLiteral("设置波特率:      "));
+    auto *baudLabel = label("Label12", tr("设置波特率:      "));
     m_baud = new QComboBox;
     m_baud->setObjectName(QStringLiteral("ComboBox5"));
     m_baud->setEditable(true);
@@ -59,40 +59,40 @@ SystemPage::SystemPage(ReaderSession &host, QWidget *parent)
     for (const settings::BaudRate &b : settings::baudRates())
         m_baud->addItem(QString::fromLatin1(b.text));
     m_baud->setEditText(QStringLiteral("9600"));
-    m_baud->setToolTip(QStringLiteral("待设置的波特率"));
-    m_baud->setAccessibleName(QStringLiteral("设置波特率"));
+    m_baud->setToolTip(tr("待设置的波特率"));
+    m_baud->setAccessibleName(tr("设置波特率"));
     baudLabel->setBuddy(m_baud);
     rows->addWidget(baudLabel, row, 0);
     rows->addWidget(m_baud, row, 1);
-    rows->addWidget(label("Label30", QStringLiteral("（要设置的波特率）              ")), row, 2, 1, 3);
-    rows->addWidget(button("Button12", QStringLiteral("设置"), QStringLiteral("设置波特率"), &SystemPage::Button12Click),
+    rows->addWidget(label("Label30", tr("（要设置的波特率）              ")), row, 2, 1, 3);
+    rows->addWidget(button("Button12", tr("设置"), tr("设置波特率"), &SystemPage::Button12Click),
                     row++, 5);
 
-    rows->addWidget(label("Label3", QStringLiteral("读取机器ID号:         ")), row, 0);
-    rows->addWidget(button("Button4", QStringLiteral("读取"), QStringLiteral("读取机器ID号"), &SystemPage::Button4Click),
+    rows->addWidget(label("Label3", tr("读取机器ID号:         ")), row, 0);
+    rows->addWidget(button("Button4", tr("读取"), tr("读取机器ID号"), &SystemPage::Button4Click),
                     row++, 5);
 
-    auto *addressLabel = label("Label11", QStringLiteral("重设置机器ID号：    "));
-    m_address = edit("Edit4", QStringLiteral("00"), QStringLiteral("重设置机器ID号"));
-    m_address->setToolTip(QStringLiteral("要设置的新地址 ,十六进制表示。"));
+    auto *addressLabel = label("Label11", tr("重设置机器ID号：    "));
+    m_address = edit("Edit4", QStringLiteral("00"), tr("重设置机器ID号"));
+    m_address->setToolTip(tr("要设置的新地址 ,十六进制表示。"));
     addressLabel->setBuddy(m_address);
     rows->addWidget(addressLabel, row, 0);
     rows->addWidget(m_address, row, 1);
-    rows->addWidget(label("Label27", QStringLiteral("（范围0~FF）  ")), row, 2, 1, 3);
-    rows->addWidget(button("Button11", QStringLiteral("设置"), QStringLiteral("重设置机器ID号"), &SystemPage::Button11Click),
+    rows->addWidget(label("Label27", tr("（范围0~FF）  ")), row, 2, 1, 3);
+    rows->addWidget(button("Button11", tr("设置"), tr("重设置机器ID号"), &SystemPage::Button11Click),
                     row++, 5);
 
-    rows->addWidget(label("Label7", QStringLiteral("读取机器的序列号：    ")), row, 0);
-    rows->addWidget(button("Button14", QStringLiteral("读取"), QStringLiteral("读取机器的序列号"), &SystemPage::Button14Click),
+    rows->addWidget(label("Label7", tr("读取机器的序列号：    ")), row, 0);
+    rows->addWidget(button("Button14", tr("读取"), tr("读取机器的序列号"), &SystemPage::Button14Click),
                     row++, 5);
 
-    auto *serialLabel = label("Label13", QStringLiteral("重设置机器序列号：     "));
-    m_serial = edit("Edit9", QStringLiteral("FF FF FF FF FF FF FF FF"), QStringLiteral("重设置机器序列号"), 200);
+    auto *serialLabel = label("Label13", tr("重设置机器序列号：     "));
+    m_serial = edit("Edit9", QStringLiteral("FF FF FF FF FF FF FF FF"), tr("重设置机器序列号"), 200);
     serialLabel->setBuddy(m_serial);
     rows->addWidget(serialLabel, row, 0);
     rows->addWidget(m_serial, row, 1, 1, 3);
-    rows->addWidget(label("Label8", QStringLiteral("8个字节     ")), row, 4);
-    rows->addWidget(button("Button13", QStringLiteral("设置"), QStringLiteral("重设置机器序列号"), &SystemPage::Button13Click),
+    rows->addWidget(label("Label8", tr("8个字节     ")), row, 4);
+    rows->addWidget(button("Button13", tr("设置"), tr("重设置机器序列号"), &SystemPage::Button13Click),
                     row++, 5);
 
     // LED, LED-R and buzzer rows: label, period, "周期", count, "次数", button.
@@ -103,20 +103,20 @@ SystemPage::SystemPage(ReaderSession &host, QWidget *parent)
         QLineEdit **period, **count;
     };
     const SignalRow signalRows[] = {
-        {"Label24", "Edit30", "Label4", "Edit31", "Label44", "Button20", QStringLiteral("led的控制："),
-         QStringLiteral("  周期      "), QStringLiteral("次数     "), QStringLiteral("led的控制"),
+        {"Label24", "Edit30", "Label4", "Edit31", "Label44", "Button20", tr("led的控制："),
+         tr("  周期      "), tr("次数     "), tr("led的控制"),
          &SystemPage::Button20Click, &m_ledPeriod, &m_ledCount},
-        {"Label37", "Edit11", "Label38", "Edit12", "Label6", "Button23", QStringLiteral("led-R 的控制："),
-         QStringLiteral("  周期      "), QStringLiteral("次数     "), QStringLiteral("led-R 的控制"),
+        {"Label37", "Edit11", "Label38", "Edit12", "Label6", "Button23", tr("led-R 的控制："),
+         tr("  周期      "), tr("次数     "), tr("led-R 的控制"),
          &SystemPage::Button23Click, &m_ledRPeriod, &m_ledRCount},
-        {"Label25", "Edit33", "Label5", "Edit34", "Label39", "Button21", QStringLiteral("buzzer的控制："),
-         QStringLiteral("  周期        "), QStringLiteral("次数     "), QStringLiteral("buzzer的控制"),
+        {"Label25", "Edit33", "Label5", "Edit34", "Label39", "Button21", tr("buzzer的控制："),
+         tr("  周期        "), tr("次数     "), tr("buzzer的控制"),
          &SystemPage::Button21Click, &m_buzzerPeriod, &m_buzzerCount},
     };
     for (const SignalRow &s : signalRows) {
         auto *rowLabel = label(s.rowLabel, s.rowText);
-        *s.period = edit(s.periodEdit, QStringLiteral("16"), s.what + QStringLiteral(" 周期"));
-        *s.count = edit(s.countEdit, QStringLiteral("03"), s.what + QStringLiteral(" 次数"));
+        *s.period = edit(s.periodEdit, QStringLiteral("16"), s.what + tr(" 周期"));
+        *s.count = edit(s.countEdit, QStringLiteral("03"), s.what + tr(" 次数"));
         auto *periodLabel = label(s.periodLabel, s.periodText);
         auto *countLabel = label(s.countLabel, s.countText);
         rowLabel->setBuddy(*s.period);
@@ -127,23 +127,23 @@ SystemPage::SystemPage(ReaderSession &host, QWidget *parent)
         rows->addWidget(periodLabel, row, 2);
         rows->addWidget(*s.count, row, 3);
         rows->addWidget(countLabel, row, 4);
-        rows->addWidget(button(s.button, QStringLiteral("设置"), s.what, s.slot), row++, 5);
+        rows->addWidget(button(s.button, tr("设置"), s.what, s.slot), row++, 5);
     }
     rows->setColumnStretch(4, 1);
 
-    auto *modes = new QGroupBox(QStringLiteral("读卡器硬件状态切换"));
+    auto *modes = new QGroupBox(tr("读卡器硬件状态切换"));
     modes->setObjectName(QStringLiteral("GroupBox11"));
     auto *grid = new QGridLayout(modes);
-    grid->addWidget(label("Label56", QStringLiteral("读卡器硬件状态切换：      ")), 0, 0);
-    grid->addWidget(button("Button52", QStringLiteral("主动读卡"), QString(), &SystemPage::Button52Click), 0, 1);
-    grid->addWidget(button("Button53", QStringLiteral("被动读卡"), QString(), &SystemPage::Button53Click), 0, 2);
-    auto *pauseLabel = new QLabel(QStringLiteral("程序等待时间：   "));
+    grid->addWidget(label("Label56", tr("读卡器硬件状态切换：      ")), 0, 0);
+    grid->addWidget(button("Button52", tr("主动读卡"), QString(), &SystemPage::Button52Click), 0, 1);
+    grid->addWidget(button("Button53", tr("被动读卡"), QString(), &SystemPage::Button53Click), 0, 2);
+    auto *pauseLabel = new QLabel(tr("程序等待时间：   "));
     pauseLabel->setObjectName(QStringLiteral("Label57"));
     m_pause = new QLineEdit(QStringLiteral("100"));
     m_pause->setObjectName(QStringLiteral("Edit22"));
     pauseLabel->setBuddy(m_pause);
-    m_pause->setAccessibleName(QStringLiteral("程序等待时间"));
-    auto *unit = new QLabel(QStringLiteral("毫秒（ms）"));
+    m_pause->setAccessibleName(tr("程序等待时间"));
+    auto *unit = new QLabel(tr("毫秒（ms）"));
     unit->setObjectName(QStringLiteral("Label58"));
     grid->addWidget(pauseLabel, 1, 0);
     grid->addWidget(m_pause, 1, 1);
@@ -167,64 +167,64 @@ void SystemPage::Button12Click()
         return;
     }
     run(m_host, settings::setBaudRate(*code), 300,
-        judge({QStringLiteral("波特率设置失败   ")}, done(QStringLiteral("波特率设置成功   "))));
+        judge({tr("波特率设置失败   ")}, done(tr("波特率设置成功   "))));
 }
 
 void SystemPage::Button4Click()
 {
     run(m_host, settings::read(), 300,
-        judge({QStringLiteral("操作失败        ")},
+        judge({tr("操作失败        ")},
               [](const Response &r, const QString &time) { return settings::Identity::from(r).addressLines(time); }));
 }
 
 void SystemPage::Button11Click()
 {
-    if (!fieldsWhole(m_host, {{nameOf(QStringLiteral("重设置机器ID号"), m_address), m_address->text()}}))
+    if (!fieldsWhole(m_host, {{nameOf(tr("重设置机器ID号"), m_address), m_address->text()}}))
         return;
     run(m_host, settings::setAddress(hexToBytes(m_address->text())), 300,
-        judge({QStringLiteral("读写器地址设置失败   ")}, done(QStringLiteral("读写器地址设置成功   "))));
+        judge({tr("读写器地址设置失败   ")}, done(tr("读写器地址设置成功   "))));
 }
 
 void SystemPage::Button14Click()
 {
     run(m_host, settings::read(), 300,
-        judge({QStringLiteral("读序列号失败   ")},
+        judge({tr("读序列号失败   ")},
               [](const Response &r, const QString &time) { return settings::Identity::from(r).serialLines(time); }));
 }
 
 void SystemPage::Button13Click()
 {
-    if (!fieldsWhole(m_host, {{nameOf(QStringLiteral("重设置机器序列号"), m_serial), m_serial->text()}}))
+    if (!fieldsWhole(m_host, {{nameOf(tr("重设置机器序列号"), m_serial), m_serial->text()}}))
         return;
     run(m_host, settings::setSerial(hexToBytes(m_serial->text())), 300,
-        judge({QStringLiteral("机器序列号设置失败   ")}, done(QStringLiteral("机器序列号设置成功   "))));
+        judge({tr("机器序列号设置失败   ")}, done(tr("机器序列号设置成功   "))));
 }
 
 void SystemPage::indicator(settings::Indicator which, QLineEdit *period, QLineEdit *count, const QString &what,
                            const QString &name)
 {
-    if (!fieldsWhole(m_host, {{nameOf(what + QStringLiteral(" 周期"), period), period->text()},
-                              {nameOf(what + QStringLiteral(" 次数"), count), count->text()}}))
+    if (!fieldsWhole(m_host, {{nameOf(what + tr(" 周期"), period), period->text()},
+                              {nameOf(what + tr(" 次数"), count), count->text()}}))
         return;
     run(m_host, settings::indicator(which, hexToBytes(period->text()), hexToBytes(count->text())), 300,
-        judge({QStringLiteral("设置%1操作失败   ").arg(name)}, done(QStringLiteral("设置%1操作成功   ").arg(name))));
+        judge({tr("设置%1操作失败   ").arg(name)}, done(tr("设置%1操作成功   ").arg(name))));
 }
 
 void SystemPage::Button20Click()
 {
-    indicator(settings::Indicator::Led, m_ledPeriod, m_ledCount, QStringLiteral("led的控制"), QStringLiteral("LED"));
+    indicator(settings::Indicator::Led, m_ledPeriod, m_ledCount, tr("led的控制"), tr("LED"));
 }
 
 void SystemPage::Button23Click()
 {
-    indicator(settings::Indicator::LedR, m_ledRPeriod, m_ledRCount, QStringLiteral("led-R 的控制"),
-              QStringLiteral("LED-R"));
+    indicator(settings::Indicator::LedR, m_ledRPeriod, m_ledRCount, tr("led-R 的控制"),
+              tr("LED-R"));
 }
 
 void SystemPage::Button21Click()
 {
-    indicator(settings::Indicator::Buzzer, m_buzzerPeriod, m_buzzerCount, QStringLiteral("buzzer的控制"),
-              QStringLiteral("BUZ"));
+    indicator(settings::Indicator::Buzzer, m_buzzerPeriod, m_buzzerCount, tr("buzzer的控制"),
+              tr("BUZ"));
 }
 
 // The mode switch is sent and not reported: the reader changes how it reads

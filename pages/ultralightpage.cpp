@@ -51,57 +51,57 @@ UltralightPage::UltralightPage(ReaderSession &host, QWidget *parent)
     using namespace controls;
 
     // Serial number and halt.
-    const QString serialRow = QStringLiteral("Read");
-    auto *uli = radio("Uli", QStringLiteral("Idle"), serialRow, true);
-    m_serialAll = radio("Ula", QStringLiteral("All"), serialRow);
-    auto *readSerial = button("Button55", QStringLiteral("Read"));
-    auto *serialLoop = checkBox("CheckBox8", QStringLiteral("连续读      "), QStringLiteral("连续读（Read）"));
-    auto *halt = button("Button17", QStringLiteral("Halt"));
+    const QString serialRow = tr("Read");
+    auto *uli = radio("Uli", tr("Idle"), serialRow, true);
+    m_serialAll = radio("Ula", tr("All"), serialRow);
+    auto *readSerial = button("Button55", tr("Read"));
+    auto *serialLoop = checkBox("CheckBox8", tr("连续读      "), tr("连续读（Read）"));
+    auto *halt = button("Button17", tr("Halt"));
     auto *outer = new QGroupBox;
     outer->setObjectName(QStringLiteral("GroupBox6"));
     auto *outerGrid = new QGridLayout(outer);
     outerGrid->addWidget(pairBox("GroupBox23", uli, m_serialAll), 0, 0);
-    outerGrid->addWidget(new QLabel(QStringLiteral("Read  Card series number:  ")), 0, 1);
+    outerGrid->addWidget(new QLabel(tr("Read  Card series number:  ")), 0, 1);
     outerGrid->addWidget(readSerial, 0, 2);
     outerGrid->addWidget(serialLoop, 0, 3);
     outerGrid->addWidget(separator("Panel9"), 1, 0, 1, 4);
-    outerGrid->addWidget(new QLabel(QStringLiteral("Halt:")), 2, 1);
+    outerGrid->addWidget(new QLabel(tr("Halt:")), 2, 1);
     outerGrid->addWidget(halt, 2, 2);
 
     // Read half.
-    const QString readRow = QStringLiteral("读卡");
+    const QString readRow = tr("读卡");
     m_readPage = pageList("ListBox1", 0);
-    auto *ulii = radio("Ulii", QStringLiteral("Idle"), readRow, true);
-    m_readAll = radio("Ulaa", QStringLiteral("All"), readRow);
-    auto *readPage = button("Button18", QStringLiteral("读卡"));
-    auto *readLoop = checkBox("CheckBox9", QStringLiteral("连续读      "), QStringLiteral("连续读（读卡）"));
-    auto *readHalf = new QGroupBox(QStringLiteral(" 读卡 "));
+    auto *ulii = radio("Ulii", tr("Idle"), readRow, true);
+    m_readAll = radio("Ulaa", tr("All"), readRow);
+    auto *readPage = button("Button18", tr("读卡"));
+    auto *readLoop = checkBox("CheckBox9", tr("连续读      "), tr("连续读（读卡）"));
+    auto *readHalf = new QGroupBox(tr(" 读卡 "));
     readHalf->setObjectName(QStringLiteral("GroupBox19"));
     auto *readLayout = new QVBoxLayout(readHalf);
-    readLayout->addLayout(labelled(QStringLiteral("扇区："), m_readPage, readRow));
+    readLayout->addLayout(labelled(tr("扇区："), m_readPage, readRow));
     readLayout->addWidget(pairBox("GroupBox24", ulii, m_readAll));
     readLayout->addWidget(readPage);
     readLayout->addWidget(readLoop);
 
     // Write half.
-    const QString writeRow = QStringLiteral("写卡");
+    const QString writeRow = tr("写卡");
     m_writePage = pageList("ListBox2", 4);
     m_data = edit("Edit56", QStringLiteral("00 00 00 00"));
-    m_data->setAccessibleName(QStringLiteral("页数据（写卡）"));
-    auto *uliii = radio("Uliii", QStringLiteral("Idle"), writeRow, true);
-    m_writeAll = radio("Ulaaa", QStringLiteral("All"), writeRow);
-    auto *writePage = button("Button54", QStringLiteral("Write"));
-    auto *writeLoop = checkBox("CheckBox10", QStringLiteral("连续写      "), QStringLiteral("连续写（写卡）"));
-    auto *writeHalf = new QGroupBox(QStringLiteral(" 写卡 "));
+    m_data->setAccessibleName(tr("页数据（写卡）"));
+    auto *uliii = radio("Uliii", tr("Idle"), writeRow, true);
+    m_writeAll = radio("Ulaaa", tr("All"), writeRow);
+    auto *writePage = button("Button54", tr("Write"));
+    auto *writeLoop = checkBox("CheckBox10", tr("连续写      "), tr("连续写（写卡）"));
+    auto *writeHalf = new QGroupBox(tr(" 写卡 "));
     writeHalf->setObjectName(QStringLiteral("GroupBox20"));
     auto *writeLayout = new QVBoxLayout(writeHalf);
-    writeLayout->addLayout(labelled(QStringLiteral("扇区："), m_writePage, writeRow));
+    writeLayout->addLayout(labelled(tr("扇区："), m_writePage, writeRow));
     writeLayout->addWidget(m_data);
     writeLayout->addWidget(pairBox("GroupBox25", uliii, m_writeAll));
     writeLayout->addWidget(writePage);
     writeLayout->addWidget(writeLoop);
 
-    auto *readWrite = new QGroupBox(QStringLiteral("Ultralight 卡读写"));
+    auto *readWrite = new QGroupBox(tr("Ultralight 卡读写"));
     readWrite->setObjectName(QStringLiteral("GroupBox18"));
     auto *halves = new QHBoxLayout(readWrite);
     halves->addWidget(readHalf);
@@ -125,14 +125,14 @@ std::optional<quint8> UltralightPage::selectedPage(QListWidget *list, const QStr
     const std::optional<quint8> page =
         item && item->isSelected() ? ultralight::pageNumber(item->text()) : std::nullopt;
     if (!page)
-        m_host.log(QStringLiteral("%1：未选择页，未发送   ").arg(name) + timeStamp() + kCrLf);
+        m_host.log(tr("%1：未选择页，未发送   ").arg(name) + timeStamp() + kCrLf);
     return page;
 }
 
 void UltralightPage::Button55Click()
 {
     run(m_host, ultralight::readSerial(modeOf(m_serialAll)), 300,
-        judge({QStringLiteral("读卡ID号操作失败   ")}, linesOf<ultralight::Serial>));
+        judge({tr("读卡ID号操作失败   ")}, linesOf<ultralight::Serial>));
 }
 
 void UltralightPage::Button17Click()
@@ -143,22 +143,22 @@ void UltralightPage::Button17Click()
 void UltralightPage::Button18Click()
 {
     const std::optional<quint8> page =
-        selectedPage(m_readPage, fieldName(QStringLiteral("扇区"), QStringLiteral("读卡")));
+        selectedPage(m_readPage, fieldName(tr("扇区"), tr("读卡")));
     if (!page)
         return;
     run(m_host, ultralight::readPage(modeOf(m_readAll), *page), 800,
-        judge({QStringLiteral("读卡失败   ")}, linesOf<ultralight::PageRead>));
+        judge({tr("读卡失败   ")}, linesOf<ultralight::PageRead>));
 }
 
 void UltralightPage::Button54Click()
 {
     const std::optional<quint8> page =
-        selectedPage(m_writePage, fieldName(QStringLiteral("扇区"), QStringLiteral("写卡")));
+        selectedPage(m_writePage, fieldName(tr("扇区"), tr("写卡")));
     const QString data = m_data->text();
-    if (!page || !fieldsWhole(m_host, {{fieldName(QStringLiteral("页数据"), QStringLiteral("写卡")), data}}))
+    if (!page || !fieldsWhole(m_host, {{fieldName(tr("页数据"), tr("写卡")), data}}))
         return;
     run(m_host, ultralight::writePage(modeOf(m_writeAll), *page, hexToBytes(data)), 500,
-        judge({QStringLiteral("写卡操作失败   ")}, linesOf<ultralight::PageWritten>));
+        judge({tr("写卡操作失败   ")}, linesOf<ultralight::PageWritten>));
 }
 
 } // namespace rfid

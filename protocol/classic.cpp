@@ -1,13 +1,11 @@
 #include "protocol/classic.h"
 
+#include <QCoreApplication>
+
 #include "link/hextext.h"
 #include "link/response.h"
 
 namespace rfid::classic {
-
-namespace {
-const QString kDone = QStringLiteral("操作成功   ");
-} // namespace
 
 quint8 Access::modeByte() const
 {
@@ -46,8 +44,8 @@ BlocksRead BlocksRead::from(const Response &r)
 
 LogLines BlocksRead::lines(const QString &time) const
 {
-    return {kDone + time, QStringLiteral("卡号为:") + bytesToHex(cardNumber),
-            QStringLiteral("卡的数据为:") + bytesToHex(blocks), QString()};
+    return {QCoreApplication::translate("rfid::classic", "操作成功   ") + time, QCoreApplication::translate("rfid::classic", "卡号为:") + bytesToHex(cardNumber),
+            QCoreApplication::translate("rfid::classic", "卡的数据为:") + bytesToHex(blocks), QString()};
 }
 
 BlocksWritten BlocksWritten::from(const Response &r)
@@ -57,7 +55,7 @@ BlocksWritten BlocksWritten::from(const Response &r)
 
 LogLines BlocksWritten::lines(const QString &time) const
 {
-    return {kDone + time, QStringLiteral("卡号为:") + bytesToHex(cardNumber)};
+    return {QCoreApplication::translate("rfid::classic", "操作成功   ") + time, QCoreApplication::translate("rfid::classic", "卡号为:") + bytesToHex(cardNumber)};
 }
 
 CardNumber CardNumber::from(const Response &r)
@@ -72,11 +70,11 @@ CardNumber CardNumber::from(const Response &r)
 
 LogLines CardNumber::lines(const QString &time) const
 {
-    LogLines lines{kDone + time, QString(), QStringLiteral("返回卡号为:") + bytesToHex(number)};
+    LogLines lines{QCoreApplication::translate("rfid::classic", "操作成功   ") + time, QString(), QCoreApplication::translate("rfid::classic", "返回卡号为:") + bytesToHex(number)};
     if (cards == 0x00)
-        lines << QStringLiteral("检测到的卡的数量为一张卡..") << QString();
+        lines << QCoreApplication::translate("rfid::classic", "检测到的卡的数量为一张卡..") << QString();
     else if (cards == 0x01)
-        lines << QStringLiteral("检测到的卡的数量为多张卡..") << QString();
+        lines << QCoreApplication::translate("rfid::classic", "检测到的卡的数量为多张卡..") << QString();
     return lines;
 }
 
@@ -87,7 +85,7 @@ ValueInitialised ValueInitialised::from(const Response &r)
 
 LogLines ValueInitialised::lines(const QString &time) const
 {
-    return {kDone + time, QStringLiteral("返回卡ID号为:") + bytesToHex(cardNumber), QString()};
+    return {QCoreApplication::translate("rfid::classic", "操作成功   ") + time, QCoreApplication::translate("rfid::classic", "返回卡ID号为:") + bytesToHex(cardNumber), QString()};
 }
 
 ValueChanged ValueChanged::from(const Response &r)
@@ -97,8 +95,23 @@ ValueChanged ValueChanged::from(const Response &r)
 
 LogLines ValueChanged::lines(const QString &time) const
 {
-    return {kDone + time, QStringLiteral("返回卡ID号为:") + bytesToHex(cardNumber),
-            QStringLiteral("剩余值为为: ") + bytesToHex(remaining), QString()};
+    return {QCoreApplication::translate("rfid::classic", "操作成功   ") + time, QCoreApplication::translate("rfid::classic", "返回卡ID号为:") + bytesToHex(cardNumber),
+            QCoreApplication::translate("rfid::classic", "剩余值为为: ") + bytesToHex(remaining), QString()};
+}
+
+QString failureText()
+{
+    return QCoreApplication::translate("rfid::classic", "读卡失败   ");
+}
+
+QString haltFailureText()
+{
+    return QCoreApplication::translate("rfid::classic", "HALT操作失败   ");
+}
+
+QString haltDoneText()
+{
+    return QCoreApplication::translate("rfid::classic", "HALT操作成功   ");
 }
 
 } // namespace rfid::classic

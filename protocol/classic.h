@@ -47,9 +47,10 @@ Request halt();
 // Sector, key, then the value or amount as typed.
 Request value(ValueOp op, const Access &access, const QByteArray &sector, const QByteArray &amount);
 
-inline const QString kFailure = QStringLiteral("读卡失败   ");
-inline const QString kHaltFailure = QStringLiteral("HALT操作失败   ");
-inline const QString kHaltDone = QStringLiteral("HALT操作成功   ");
+// The outcome texts of the pages' Type A commands, in the current language.
+QString failureText();
+QString haltFailureText();
+QString haltDoneText();
 
 struct BlocksRead {
     QByteArray cardNumber, blocks;

@@ -1,13 +1,11 @@
 #include "protocol/iso15693.h"
 
+#include <QCoreApplication>
+
 #include "link/hextext.h"
 #include "link/response.h"
 
 namespace rfid::iso15693 {
-
-namespace {
-const QString kDone = QStringLiteral("操作成功   ");
-} // namespace
 
 QList<FlagItem> flagItems()
 {
@@ -67,10 +65,10 @@ Cards Cards::from(const Response &r)
 
 LogLines Cards::lines(const QString &time) const
 {
-    LogLines lines{kDone + time, QStringLiteral("域内的卡片数量为：") + bytesToHex(count),
-                   QStringLiteral("域内的卡片数据为：") + bytesToHex(records)};
+    LogLines lines{QCoreApplication::translate("rfid::iso15693", "操作成功   ") + time, QCoreApplication::translate("rfid::iso15693", "域内的卡片数量为：") + bytesToHex(count),
+                   QCoreApplication::translate("rfid::iso15693", "域内的卡片数据为：") + bytesToHex(records)};
     for (qsizetype i = 0; i < uids.size(); ++i)
-        lines << QStringLiteral("第%1张卡卡号为：").arg(i + 1) + cdate(bytesToHex(uids[i]));
+        lines << QCoreApplication::translate("rfid::iso15693", "第%1张卡卡号为：").arg(i + 1) + cdate(bytesToHex(uids[i]));
     lines << QString();
     return lines;
 }
@@ -82,8 +80,8 @@ Blocks Blocks::from(const Response &r)
 
 LogLines Blocks::lines(const QString &time) const
 {
-    return {kDone + time, QStringLiteral("标志位为：") + bytesToHex(flags),
-            QStringLiteral("读卡返回数据为：") + bytesToHex(data), QString()};
+    return {QCoreApplication::translate("rfid::iso15693", "操作成功   ") + time, QCoreApplication::translate("rfid::iso15693", "标志位为：") + bytesToHex(flags),
+            QCoreApplication::translate("rfid::iso15693", "读卡返回数据为：") + bytesToHex(data), QString()};
 }
 
 SystemInformation SystemInformation::from(const Response &r)
@@ -94,13 +92,13 @@ SystemInformation SystemInformation::from(const Response &r)
 LogLines SystemInformation::lines(const QString &time) const
 {
     return {
-        kDone + time,
-        QStringLiteral("  Flags值为： ") + bytesToHex(flags),
-        QStringLiteral("  INFO Flags值为： ") + bytesToHex(infoFlags),
-        QStringLiteral("  卡UID值为： ") + bytesToHex(uid),
-        QStringLiteral("  DSFID值为： ") + bytesToHex(dsfid),
-        QStringLiteral("  AFI值为： ") + bytesToHex(afi),
-        QStringLiteral("  Other fields值为： ") + bytesToHex(other),
+        QCoreApplication::translate("rfid::iso15693", "操作成功   ") + time,
+        QCoreApplication::translate("rfid::iso15693", "  Flags值为： ") + bytesToHex(flags),
+        QCoreApplication::translate("rfid::iso15693", "  INFO Flags值为： ") + bytesToHex(infoFlags),
+        QCoreApplication::translate("rfid::iso15693", "  卡UID值为： ") + bytesToHex(uid),
+        QCoreApplication::translate("rfid::iso15693", "  DSFID值为： ") + bytesToHex(dsfid),
+        QCoreApplication::translate("rfid::iso15693", "  AFI值为： ") + bytesToHex(afi),
+        QCoreApplication::translate("rfid::iso15693", "  Other fields值为： ") + bytesToHex(other),
         QString(),
     };
 }
@@ -112,8 +110,8 @@ BlockSecurity BlockSecurity::from(const Response &r)
 
 LogLines BlockSecurity::lines(const QString &time) const
 {
-    return {kDone + time, QStringLiteral("标志位为：") + bytesToHex(flags),
-            QStringLiteral("块安全位状态为：") + bytesToHex(status), QString()};
+    return {QCoreApplication::translate("rfid::iso15693", "操作成功   ") + time, QCoreApplication::translate("rfid::iso15693", "标志位为：") + bytesToHex(flags),
+            QCoreApplication::translate("rfid::iso15693", "块安全位状态为：") + bytesToHex(status), QString()};
 }
 
 } // namespace rfid::iso15693

@@ -1,29 +1,29 @@
 #include "protocol/outputformat.h"
 
+#include <QCoreApplication>
+
 #include "link/response.h"
 
 namespace rfid::format {
 
 namespace {
 const Format kFormats[] = {
-    {0x00, "2H4D + 2H4D "},
-    {0x01, "14 no. in HEX (7 byte)"},
-    {0x02, "14 no. in HEX reverse (7 byte)"},
-    {0x03, "8 no. in HEX reverse"},
-    {0x05, "13 no. in D"},
-    {0x06, "18 no. in D"},
-    {0x07, "10 no. in HEX"},
-    {0x08, "5 no. in D"},
-    {0x09, "8 no. in D "},
-    {0x0A, "10 no. in D reverse"},
-    {0x0B, "8 no. in D (last 3bytes)"},
-    {0x0C, "8 no. in HEX"},
-    {0x0D, "00+8 no. in D (last 3 bytes)"},
-    {0x0E, "8 no. in D (The card last 3bytes)"},
-    {0x0F, "10 no.in D"},
+    {0x00, QT_TRANSLATE_NOOP("rfid::format", "2H4D + 2H4D ")},
+    {0x01, QT_TRANSLATE_NOOP("rfid::format", "14 no. in HEX (7 byte)")},
+    {0x02, QT_TRANSLATE_NOOP("rfid::format", "14 no. in HEX reverse (7 byte)")},
+    {0x03, QT_TRANSLATE_NOOP("rfid::format", "8 no. in HEX reverse")},
+    {0x05, QT_TRANSLATE_NOOP("rfid::format", "13 no. in D")},
+    {0x06, QT_TRANSLATE_NOOP("rfid::format", "18 no. in D")},
+    {0x07, QT_TRANSLATE_NOOP("rfid::format", "10 no. in HEX")},
+    {0x08, QT_TRANSLATE_NOOP("rfid::format", "5 no. in D")},
+    {0x09, QT_TRANSLATE_NOOP("rfid::format", "8 no. in D ")},
+    {0x0A, QT_TRANSLATE_NOOP("rfid::format", "10 no. in D reverse")},
+    {0x0B, QT_TRANSLATE_NOOP("rfid::format", "8 no. in D (last 3bytes)")},
+    {0x0C, QT_TRANSLATE_NOOP("rfid::format", "8 no. in HEX")},
+    {0x0D, QT_TRANSLATE_NOOP("rfid::format", "00+8 no. in D (last 3 bytes)")},
+    {0x0E, QT_TRANSLATE_NOOP("rfid::format", "8 no. in D (The card last 3bytes)")},
+    {0x0F, QT_TRANSLATE_NOOP("rfid::format", "10 no.in D")},
 };
-
-const QString kPrefix = QStringLiteral("The Output format ： ");
 
 QByteArray flag(bool on)
 {
@@ -40,7 +40,7 @@ QString readText(quint8 code)
 {
     for (const Format &f : kFormats)
         if (f.code == code)
-            return QString::fromUtf8(f.readText);
+            return QCoreApplication::translate("rfid::format", f.readText);
     return {};
 }
 
@@ -73,16 +73,27 @@ Settings Settings::from(const Response &r)
 LogLines Settings::lines(const QString &time) const
 {
     if (!whole)
-        return {kCorrupted + time, QString()};
+        return {corruptedText() + time, QString()};
+    const QString prefix = QCoreApplication::translate("rfid::format", "The Output format ： ");
     return {
-        QStringLiteral("Read data success    ") + time,
-        kPrefix + readText(code),
-        kPrefix + (semicolon ? QStringLiteral("add semicolon") : QStringLiteral("do not add semicolon ")),
-        kPrefix + (comma ? QStringLiteral("add ,") : QStringLiteral("do not add , ")),
-        kPrefix + (questionMark ? QStringLiteral("add ?") : QStringLiteral("do not add ? ")),
-        kPrefix + (enter ? QStringLiteral("add enter") : QStringLiteral("do not add enter ")),
+        QCoreApplication::translate("rfid::format", "Read data success    ") + time,
+        prefix + readText(code),
+        prefix + (semicolon ? QCoreApplication::translate("rfid::format", "add semicolon") : QCoreApplication::translate("rfid::format", "do not add semicolon ")),
+        prefix + (comma ? QCoreApplication::translate("rfid::format", "add ,") : QCoreApplication::translate("rfid::format", "do not add , ")),
+        prefix + (questionMark ? QCoreApplication::translate("rfid::format", "add ?") : QCoreApplication::translate("rfid::format", "do not add ? ")),
+        prefix + (enter ? QCoreApplication::translate("rfid::format", "add enter") : QCoreApplication::translate("rfid::format", "do not add enter ")),
         QString(),
     };
+}
+
+QString noDataText()
+{
+    return QCoreApplication::translate("rfid::format", kNoData.toUtf8().constData());
+}
+
+QString corruptedText()
+{
+    return QCoreApplication::translate("rfid::format", kCorrupted.toUtf8().constData());
 }
 
 } // namespace rfid::format

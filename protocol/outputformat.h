@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 #include <span>
@@ -52,7 +53,11 @@ struct Settings {
     LogLines lines(const QString &time) const;
 };
 
-inline const QString kNoData = QStringLiteral("Data error，no data recevice..   ");
-inline const QString kCorrupted = QStringLiteral("data error,please check data..   ");
+// The page's outcome texts in the source language; the functions give them
+// in the current one.
+inline const QString kNoData = QStringLiteral(QT_TRANSLATE_NOOP("rfid::format", "Data error，no data recevice..   "));
+inline const QString kCorrupted = QStringLiteral(QT_TRANSLATE_NOOP("rfid::format", "data error,please check data..   "));
+QString noDataText();
+QString corruptedText();
 
 } // namespace rfid::format

@@ -1,5 +1,7 @@
 #include "protocol/readersettings.h"
 
+#include <QCoreApplication>
+
 #include "link/hextext.h"
 #include "link/response.h"
 
@@ -61,18 +63,18 @@ Identity Identity::from(const Response &r)
 
 LogLines Identity::addressLines(const QString &time) const
 {
-    return {QStringLiteral("系统地址为 : ") + bytesToHex(address) + QStringLiteral("   ") + time, QString()};
+    return {QCoreApplication::translate("rfid::settings", "系统地址为 : ") + bytesToHex(address) + QStringLiteral("   ") + time, QString()};
 }
 
 LogLines Identity::serialLines(const QString &time) const
 {
-    return {QStringLiteral("读序列号成功   ") + time, QStringLiteral("地址为：") + bytesToHex(address),
-            QStringLiteral("序列号为：") + bytesToHex(serial), QString()};
+    return {QCoreApplication::translate("rfid::settings", "读序列号成功   ") + time, QCoreApplication::translate("rfid::settings", "地址为：") + bytesToHex(address),
+            QCoreApplication::translate("rfid::settings", "序列号为：") + bytesToHex(serial), QString()};
 }
 
 QString unknownBaudLine(const QString &text, const QString &time)
 {
-    return QStringLiteral("波特率“%1”不是可选的波特率（9600、19200、38400、57600、115200）之一，未发送   %2")
+    return QCoreApplication::translate("rfid::settings", "波特率“%1”不是可选的波特率（9600、19200、38400、57600、115200）之一，未发送   %2")
                .arg(text, time)
         + QStringLiteral("\r\n");
 }

@@ -1,15 +1,13 @@
 #include "protocol/typeb.h"
 
+#include <QCoreApplication>
+
 #include "link/frame.h"
 #include "link/hextext.h"
 #include "link/reasons.h"
 #include "link/response.h"
 
 namespace rfid::typeb {
-
-namespace {
-const QString kDone = QStringLiteral("操作成功   ");
-} // namespace
 
 Request cardRequest()
 {
@@ -43,8 +41,8 @@ CardAnswer CardAnswer::from(const Response &r)
 
 LogLines CardAnswer::lines(const QString &time) const
 {
-    return {kDone + time, QString(), QStringLiteral("卡片复位数据的长度为:") + bytesToHex(length),
-            QStringLiteral("返回操作后的数据为:") + bytesToHex(data), QString()};
+    return {QCoreApplication::translate("rfid::typeb", "操作成功   ") + time, QString(), QCoreApplication::translate("rfid::typeb", "卡片复位数据的长度为:") + bytesToHex(length),
+            QCoreApplication::translate("rfid::typeb", "返回操作后的数据为:") + bytesToHex(data), QString()};
 }
 
 IdNumber IdNumber::from(const Response &r)
@@ -54,15 +52,15 @@ IdNumber IdNumber::from(const Response &r)
 
 LogLines IdNumber::lines(const QString &time) const
 {
-    return {kDone + time, QStringLiteral("返回卡号为:") + bytesToHex(number), QString()};
+    return {QCoreApplication::translate("rfid::typeb", "操作成功   ") + time, QCoreApplication::translate("rfid::typeb", "返回卡号为:") + bytesToHex(number), QString()};
 }
 
 QString exchangeMessage(const QString &code)
 {
     if (code == QLatin1String("80"))
-        return QStringLiteral("参数设置成功.....");
+        return QCoreApplication::translate("rfid::typeb", "参数设置成功.....");
     if (code == QLatin1String("8F"))
-        return QStringLiteral("Reader received unknown command....");
+        return QCoreApplication::translate("rfid::typeb", "Reader received unknown command....");
     if (code == QLatin1String("10"))
         return {};
     return falsereason(code);
@@ -92,14 +90,14 @@ ExchangeAnswer ExchangeAnswer::from(const Response &r)
 
 LogLines ExchangeAnswer::lines(const QString &time) const
 {
-    const QString failed = kFailed + time;
+    const QString failed = failedText() + time;
     switch (kind) {
     case Kind::NoData:
-        return {failed, QStringLiteral("无数据接收.."), QString()};
+        return {failed, QCoreApplication::translate("rfid::typeb", "无数据接收.."), QString()};
     case Kind::Corrupted:
         return {failed, OutcomeTexts().corrupted + time, QString()};
     case Kind::Success:
-        return {kDone + time, QStringLiteral("操作后的数据串为：") + bytesToHex(data), QString()};
+        return {QCoreApplication::translate("rfid::typeb", "操作成功   ") + time, QCoreApplication::translate("rfid::typeb", "操作后的数据串为：") + bytesToHex(data), QString()};
     case Kind::Failure:
         break;
     }
@@ -107,6 +105,21 @@ LogLines ExchangeAnswer::lines(const QString &time) const
     if (message.isEmpty())
         return {failed};
     return {failed, message, QString()};
+}
+
+QString failedText()
+{
+    return QCoreApplication::translate("rfid::typeb", "操作失败   ");
+}
+
+QString attribDoneText()
+{
+    return QCoreApplication::translate("rfid::typeb", "操作成功、复位成功   ");
+}
+
+QString idFailureText()
+{
+    return QCoreApplication::translate("rfid::typeb", "读卡号操作失败   ");
 }
 
 } // namespace rfid::typeb

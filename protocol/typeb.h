@@ -31,9 +31,10 @@ Request dataExchange(const QByteArray &data);
 Request readIdNumber();
 Request readFileIdNumber();
 
-inline const QString kFailed = QStringLiteral("操作失败   ");
-inline const QString kAttribDone = QStringLiteral("操作成功、复位成功   ");
-inline const QString kIdFailure = QStringLiteral("读卡号操作失败   ");
+// The outcome texts of the page's commands, in the current language.
+QString failedText();
+QString attribDoneText();
+QString idFailureText();
 
 // The card request's answer: the reset data's length byte, then the data.
 struct CardAnswer {

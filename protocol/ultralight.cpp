@@ -1,5 +1,7 @@
 #include "protocol/ultralight.h"
 
+#include <QCoreApplication>
+
 #include "link/hextext.h"
 #include "link/response.h"
 
@@ -43,7 +45,7 @@ Serial Serial::from(const Response &r)
 
 LogLines Serial::lines(const QString &time) const
 {
-    return {QStringLiteral("读卡号 操作成功   ") + time, QStringLiteral("卡号为:") + bytesToHex(cardNumber), QString()};
+    return {QCoreApplication::translate("rfid::ultralight", "读卡号 操作成功   ") + time, QCoreApplication::translate("rfid::ultralight", "卡号为:") + bytesToHex(cardNumber), QString()};
 }
 
 PageRead PageRead::from(const Response &r)
@@ -53,8 +55,8 @@ PageRead PageRead::from(const Response &r)
 
 LogLines PageRead::lines(const QString &time) const
 {
-    return {QStringLiteral("读卡 操作成功   ") + time, QStringLiteral("读卡返回数据为: ") + bytesToHex(data),
-            QStringLiteral("卡ID号为:") + bytesToHex(cardNumber), QString()};
+    return {QCoreApplication::translate("rfid::ultralight", "读卡 操作成功   ") + time, QCoreApplication::translate("rfid::ultralight", "读卡返回数据为: ") + bytesToHex(data),
+            QCoreApplication::translate("rfid::ultralight", "卡ID号为:") + bytesToHex(cardNumber), QString()};
 }
 
 PageWritten PageWritten::from(const Response &r)
@@ -64,7 +66,7 @@ PageWritten PageWritten::from(const Response &r)
 
 LogLines PageWritten::lines(const QString &time) const
 {
-    return {QStringLiteral("写卡操作成功   ") + time, QStringLiteral("卡号为:") + bytesToHex(cardNumber), QString()};
+    return {QCoreApplication::translate("rfid::ultralight", "写卡操作成功   ") + time, QCoreApplication::translate("rfid::ultralight", "卡号为:") + bytesToHex(cardNumber), QString()};
 }
 
 } // namespace rfid::ultralight

@@ -71,7 +71,7 @@ void ReaderSession::setAddress(const QString &item)
 QString ReaderSession::Send(const QString &command)
 {
     if (hasOddDigits(command)) {
-        log(QStringLiteral("Command %1 has an odd number of hex digits; nothing was sent.   %2")
+        log(tr("Command %1 has an odd number of hex digits; nothing was sent.   %2")
                 .arg(hexDigits(command), timeStamp()) + kCrLf);
         return {};
     }
@@ -82,11 +82,11 @@ QString ReaderSession::SendHex(const QString &frame)
 {
     const QString digits = hexDigits(frame);
     if (digits.size() % 2) {
-        log(QStringLiteral("The frame has an odd number of hex digits; nothing was sent.   ") + timeStamp() + kCrLf);
+        log(tr("The frame has an odd number of hex digits; nothing was sent.   ") + timeStamp() + kCrLf);
         return {};
     }
     if (digits.size() / 2 > kMaxFrameBytes) {
-        log(QStringLiteral("The frame of %1 bytes is longer than %2 bytes; nothing was sent.   ")
+        log(tr("The frame of %1 bytes is longer than %2 bytes; nothing was sent.   ")
                 .arg(digits.size() / 2)
                 .arg(kMaxFrameBytes)
             + timeStamp() + kCrLf);
@@ -94,7 +94,7 @@ QString ReaderSession::SendHex(const QString &frame)
     }
     // Echoed only now: a refused frame never went out.
     if (m_debugEcho)
-        log(QStringLiteral("发送...") + digits);
+        log(tr("发送...") + digits);
     // Every exchange starts empty, so no earlier answer passes for this one.
     m_recdata.clear();
     const ExchangeResult result = exchange(m_library, hexToBytes(digits));
@@ -104,7 +104,7 @@ QString ReaderSession::SendHex(const QString &frame)
     }
     m_recdata = result.recdata;
     if (m_debugEcho)
-        log(QStringLiteral("接收...") + m_recdata);
+        log(tr("接收...") + m_recdata);
     return result.recdata;
 }
 
@@ -158,7 +158,7 @@ bool ReaderSession::openPort(const QString &name)
     m_portName = name;
     // The path only listens: the port is never written to.
     if (!m_comm->open(QIODevice::ReadOnly)) {
-        log(QStringLiteral("串口 %1 打开失败：%2   ").arg(name, m_comm->errorString()) + timeStamp() + kCrLf);
+        log(tr("串口 %1 打开失败：%2   ").arg(name, m_comm->errorString()) + timeStamp() + kCrLf);
         m_comm->clearError();
         return false;
     }
@@ -195,7 +195,7 @@ void ReaderSession::portFailed()
     m_failing = false;
     if (!m_comm->isOpen())
         return;
-    log(QStringLiteral("串口 %1 读取出错，已关闭：%2   ").arg(m_portName, m_comm->errorString()) + timeStamp()
+    log(tr("串口 %1 读取出错，已关闭：%2   ").arg(m_portName, m_comm->errorString()) + timeStamp()
         + kCrLf);
     m_comm->clearError();
     closePort();
@@ -204,7 +204,7 @@ void ReaderSession::portFailed()
 void ReaderSession::arrived(const QByteArray &bytes, qsizetype dropped)
 {
     if (dropped > 0)
-        log(QStringLiteral("串口一次收到的数据超过 %1 字节，其后的 %2 字节已丢弃。   ")
+        log(tr("串口一次收到的数据超过 %1 字节，其后的 %2 字节已丢弃。   ")
                 .arg(kArrivalCap)
                 .arg(dropped)
             + timeStamp() + kCrLf);
@@ -221,7 +221,7 @@ void ReaderSession::Comm1ReceiveData(const QByteArray &bytes)
     } else if (!m_recdataFullSaid) {
         // Said once until recdata has room again; its front is never dropped.
         m_recdataFullSaid = true;
-        log(QStringLiteral("接收数据已满 %1 字节，其后收到的串口数据不再存入。   ").arg(kRecdataCap / 2)
+        log(tr("接收数据已满 %1 字节，其后收到的串口数据不再存入。   ").arg(kRecdataCap / 2)
             + timeStamp() + kCrLf);
     }
     if (m_debugEcho)
