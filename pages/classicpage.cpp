@@ -123,15 +123,16 @@ ClassicPage::ClassicPage(ReaderSession &host, QWidget *parent)
     // Value commands: one row each.
     struct ValueSpec {
         const char *sector, *value, *key, *req, *all, *keyA, *keyB, *button, *reqBox, *keyBox;
-        QString sectorText, valueText, valueLabel, caption;
+        QString sectorText, valueText;
+        const char *valueLabel, *caption;   // source texts
     };
     const ValueSpec specs[] = {
         {"Edit57", "Edit59", "Edit58", "reqiii", "reqaaa", "keyaaa", "keybbb", "Button26", "GroupBox14", "GroupBox15",
-         QStringLiteral("01"), QStringLiteral("00 88 00 00"), tr(" 初始值  "), tr("初始化")},
+         QStringLiteral("01"), QStringLiteral("00 88 00 00"), QT_TR_NOOP(" 初始值  "), QT_TR_NOOP("初始化")},
         {"Edit1", "Edit2", "Edit5", "reqiiii", "reqaaaa", "keyaaaa", "keybbbb", "Button10", "GroupBox16", "GroupBox17",
-         QStringLiteral("01"), QStringLiteral("00 20 00 00"), tr(" 加值  "), tr("加值")},
+         QStringLiteral("01"), QStringLiteral("00 20 00 00"), QT_TR_NOOP(" 加值  "), QT_TR_NOOP("加值")},
         {"Edit10", "Edit8", "Edit7", "reqiiiii", "reqaaaaa", "keyaaaaa", "keybbbbb", "Button15", "Panel71", "Panel72",
-         QStringLiteral("01"), QStringLiteral("00 20 00 00"), tr(" 减值  "), tr("减值")},
+         QStringLiteral("01"), QStringLiteral("00 20 00 00"), QT_TR_NOOP(" 减值  "), QT_TR_NOOP("减值")},
     };
     ValueRow *rows[] = {&m_init, &m_increment, &m_decrement};
     QPushButton *valueButtons[3];
@@ -140,21 +141,22 @@ ClassicPage::ClassicPage(ReaderSession &host, QWidget *parent)
         const ValueSpec &s = specs[i];
         ValueRow &row = *rows[i];
         row.name = s.caption;
-        row.valueName = s.valueLabel.trimmed();
+        row.valueName = s.valueLabel;
+        const QString caption = tr(s.caption), valueLabel = tr(s.valueLabel);
         row.sector = edit(s.sector, s.sectorText);
         row.sector->setMaximumWidth(50);
         row.value = edit(s.value, s.valueText);
         row.key = edit(s.key, QStringLiteral("3C 5E 71 9D 2B 64"));
-        auto *req = radio(s.req, tr("Idle"), s.caption, true);
-        auto *all = radio(s.all, tr("All"), s.caption);
-        auto *keyA = radio(s.keyA, tr("Key A"), s.caption, true);
-        auto *keyB = radio(s.keyB, tr("Key B"), s.caption);
+        auto *req = radio(s.req, tr("Idle"), caption, true);
+        auto *all = radio(s.all, tr("All"), caption);
+        auto *keyA = radio(s.keyA, tr("Key A"), caption, true);
+        auto *keyB = radio(s.keyB, tr("Key B"), caption);
         row.mode = {all, keyB};
-        valueButtons[i] = button(s.button, s.caption);
+        valueButtons[i] = button(s.button, caption);
         auto *grid = new QGridLayout;
-        grid->addLayout(labelled(tr("扇区   "), row.sector, s.caption), 0, 0);
-        grid->addLayout(labelled(s.valueLabel, row.value, s.caption), 0, 1);
-        grid->addLayout(labelled(tr("密钥     "), row.key, s.caption), 0, 2);
+        grid->addLayout(labelled(tr("扇区   "), row.sector, caption), 0, 0);
+        grid->addLayout(labelled(valueLabel, row.value, caption), 0, 1);
+        grid->addLayout(labelled(tr("密钥     "), row.key, caption), 0, 2);
         const bool panel = i == 2;
         grid->addWidget(pairBox(s.reqBox, req, all, panel), 1, 0);
         grid->addWidget(pairBox(s.keyBox, keyA, keyB, panel), 1, 1);
@@ -239,9 +241,10 @@ void ClassicPage::Button29Click()
 void ClassicPage::valueClick(classic::ValueOp op, const ValueRow &row)
 {
     const QString sector = row.sector->text(), key = row.key->text(), value = row.value->text();
-    if (!fieldsWhole(m_host, {{fieldName(tr("扇区"), row.name), sector},
-                              {fieldName(tr("密钥"), row.name), key},
-                              {fieldName(row.valueName, row.name), value}}))
+    const QString name = tr(row.name);
+    if (!fieldsWhole(m_host, {{fieldName(tr("扇区"), name), sector},
+                              {fieldName(tr("密钥"), name), key},
+                              {fieldName(tr(row.valueName).trimmed(), name), value}}))
         return;
     const SuccessLines success = op == classic::ValueOp::Initialise ? SuccessLines(linesOf<classic::ValueInitialised>)
                                                                      : SuccessLines(linesOf<classic::ValueChanged>);

@@ -45,8 +45,8 @@ private:
     struct ValueRow {
         QLineEdit *sector, *value, *key;
         ModePair mode;
-        QString name;       // the group's name in log lines
-        QString valueName;  // the value field's label
+        const char *name;       // the group's name in log lines (source text)
+        const char *valueName;  // the value field's label (source text)
     };
     void valueClick(classic::ValueOp op, const ValueRow &row);
 

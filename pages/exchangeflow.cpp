@@ -60,7 +60,7 @@ bool fieldsWhole(ReaderSession &session, const QList<Field> &fields, Language la
 
 QString fieldName(const QString &what, const QString &which)
 {
-    return what + QStringLiteral("（") + which + QStringLiteral("）");
+    return Texts::tr("%1（%2）").arg(what, which);
 }
 
 } // namespace rfid

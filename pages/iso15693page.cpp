@@ -1,5 +1,7 @@
 #include "pages/iso15693page.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -19,6 +21,13 @@ using iso15693::Param;
 
 namespace {
 constexpr int kShort = 32, kUid = 150, kData = 100;
+
+// Captions and labels repeat from row to row: screen readers hear the row with
+// them, and a refusal names a field by both.
+QString inRow(const QString &text, const QString &row)
+{
+    return text.trimmed() + QStringLiteral(" (") + row + u')';
+}
 
 struct FieldSpec {
     Param param;
@@ -49,44 +58,44 @@ struct Iso15693Page::RowSpec {
 };
 
 const Iso15693Page::RowSpec Iso15693Page::kRows[] = {
-    {&Iso15693Page::m_readBlocks, "卡片读", "Button38", &Iso15693Page::Button38Click, iso15693::ReadBlocks, 1,
-     "CheckBox6", "连续读     ",
-     {{Param::FirstBlock, "Edit14", "01", "起始块  ", kShort},
-      {Param::BlockCount, "Edit13", "05", "块数量  ", kShort},
-      {Param::Uid, "Edit55", "", "卡的uid信息    ", kUid, true}},
-     "读卡失败   ", nullptr, linesOf<iso15693::Blocks>},
-    {&Iso15693Page::m_writeBlock, "卡片写", "Button39", &Iso15693Page::Button39Click, iso15693::WriteBlock, 0,
-     "CheckBox7", "连续写   ",
-     {{Param::FirstBlock, "Edit48", "05", "起始块  ", kShort},
-      {Param::BlockCount, "Edit49", "01", "块数量  ", kShort},
-      {Param::Data, "Edit16", "11 22 33 44", "要写的数据    ", kData, true},
-      {Param::Uid, "Edit50", "", "卡uid  ", kUid, true}},
-     "写卡失败   ", "写卡操作成功   ", {}},
-    {&Iso15693Page::m_lockBlock, "锁定块", "Button40", &Iso15693Page::Button40Click, iso15693::LockBlock, 1, nullptr,
-     nullptr, {{Param::Block, "Edit18", "05", "要锁的块号           ", kShort}}, "锁操作失败   ", "锁操作成功   ", {}},
-    {&Iso15693Page::m_select, "选择卡", "Button42", &Iso15693Page::Button42Click, iso15693::Select, 2, nullptr,
-     nullptr, {{Param::Uid, "Edit19", "", "卡的uid信息  ", kUid}}, "选择卡操作失败   ", "选择卡操作成功   ", {}},
-    {&Iso15693Page::m_writeAfi, "写AFI", "Button44", &Iso15693Page::Button44Click, iso15693::WriteAfi, 1, nullptr,
-     nullptr, {{Param::Afi, "Edit15", "06", "AFI", kShort}, {Param::Uid, "Edit28", "", "卡uid  ", kUid}},
-     "写AFI操作失败   ", "写AFI操作成功   ", {}},
-    {&Iso15693Page::m_lockAfi, "锁定AFI", "Button45", &Iso15693Page::Button45Click, iso15693::LockAfi, 1, nullptr,
-     nullptr, {{Param::Uid, "Edit32", "", "卡的uid信息  ", kUid}}, "锁定AFI操作失败   ", "锁定AFI操作成功   ", {}},
-    {&Iso15693Page::m_writeDsfid, "写DSFID", "Button46", &Iso15693Page::Button46Click, iso15693::WriteDsfid, 1,
-     nullptr, nullptr, {{Param::Dsfid, "Edit17", "08", "DSFID", kShort}, {Param::Uid, "Edit36", "", "卡uid  ", kUid}},
-     "写DSFID操作失败   ", "写DSFID操作成功   ", {}},
-    {&Iso15693Page::m_lockDsfid, "锁定DSFID", "Button47", &Iso15693Page::Button47Click, iso15693::LockDsfid, 1,
-     nullptr, nullptr, {{Param::Uid, "Edit38", "", "卡的uid信息  ", kUid}}, "锁定DSFID操作失败   ",
-     "锁定DSFID操作成功   ", {}},
-    {&Iso15693Page::m_systemInfo, "系统信息", "Button48", &Iso15693Page::Button48Click, iso15693::SystemInfo, 1,
-     nullptr, nullptr, {{Param::Uid, "Edit41", "", "卡的uid信息  ", kUid}}, "操作失败   ", nullptr,
+    {&Iso15693Page::m_readBlocks, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡片读"), "Button38", &Iso15693Page::Button38Click, iso15693::ReadBlocks, 1,
+     "CheckBox6", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "连续读     "),
+     {{Param::FirstBlock, "Edit14", "01", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "起始块  "), kShort},
+      {Param::BlockCount, "Edit13", "05", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "块数量  "), kShort},
+      {Param::Uid, "Edit55", "", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡的uid信息    "), kUid, true}},
+     QT_TRANSLATE_NOOP("rfid::Iso15693Page", "读卡失败   "), nullptr, linesOf<iso15693::Blocks>},
+    {&Iso15693Page::m_writeBlock, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡片写"), "Button39", &Iso15693Page::Button39Click, iso15693::WriteBlock, 0,
+     "CheckBox7", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "连续写   "),
+     {{Param::FirstBlock, "Edit48", "05", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "起始块  "), kShort},
+      {Param::BlockCount, "Edit49", "01", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "块数量  "), kShort},
+      {Param::Data, "Edit16", "11 22 33 44", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "要写的数据    "), kData, true},
+      {Param::Uid, "Edit50", "", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡uid  "), kUid, true}},
+     QT_TRANSLATE_NOOP("rfid::Iso15693Page", "写卡失败   "), QT_TRANSLATE_NOOP("rfid::Iso15693Page", "写卡操作成功   "), {}},
+    {&Iso15693Page::m_lockBlock, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "锁定块"), "Button40", &Iso15693Page::Button40Click, iso15693::LockBlock, 1, nullptr,
+     nullptr, {{Param::Block, "Edit18", "05", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "要锁的块号           "), kShort}}, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "锁操作失败   "), QT_TRANSLATE_NOOP("rfid::Iso15693Page", "锁操作成功   "), {}},
+    {&Iso15693Page::m_select, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "选择卡"), "Button42", &Iso15693Page::Button42Click, iso15693::Select, 2, nullptr,
+     nullptr, {{Param::Uid, "Edit19", "", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡的uid信息  "), kUid}}, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "选择卡操作失败   "), QT_TRANSLATE_NOOP("rfid::Iso15693Page", "选择卡操作成功   "), {}},
+    {&Iso15693Page::m_writeAfi, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "写AFI"), "Button44", &Iso15693Page::Button44Click, iso15693::WriteAfi, 1, nullptr,
+     nullptr, {{Param::Afi, "Edit15", "06", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "AFI"), kShort}, {Param::Uid, "Edit28", "", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡uid  "), kUid}},
+     QT_TRANSLATE_NOOP("rfid::Iso15693Page", "写AFI操作失败   "), QT_TRANSLATE_NOOP("rfid::Iso15693Page", "写AFI操作成功   "), {}},
+    {&Iso15693Page::m_lockAfi, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "锁定AFI"), "Button45", &Iso15693Page::Button45Click, iso15693::LockAfi, 1, nullptr,
+     nullptr, {{Param::Uid, "Edit32", "", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡的uid信息  "), kUid}}, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "锁定AFI操作失败   "), QT_TRANSLATE_NOOP("rfid::Iso15693Page", "锁定AFI操作成功   "), {}},
+    {&Iso15693Page::m_writeDsfid, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "写DSFID"), "Button46", &Iso15693Page::Button46Click, iso15693::WriteDsfid, 1,
+     nullptr, nullptr, {{Param::Dsfid, "Edit17", "08", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "DSFID"), kShort}, {Param::Uid, "Edit36", "", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡uid  "), kUid}},
+     QT_TRANSLATE_NOOP("rfid::Iso15693Page", "写DSFID操作失败   "), QT_TRANSLATE_NOOP("rfid::Iso15693Page", "写DSFID操作成功   "), {}},
+    {&Iso15693Page::m_lockDsfid, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "锁定DSFID"), "Button47", &Iso15693Page::Button47Click, iso15693::LockDsfid, 1,
+     nullptr, nullptr, {{Param::Uid, "Edit38", "", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡的uid信息  "), kUid}}, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "锁定DSFID操作失败   "),
+     QT_TRANSLATE_NOOP("rfid::Iso15693Page", "锁定DSFID操作成功   "), {}},
+    {&Iso15693Page::m_systemInfo, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "系统信息"), "Button48", &Iso15693Page::Button48Click, iso15693::SystemInfo, 1,
+     nullptr, nullptr, {{Param::Uid, "Edit41", "", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡的uid信息  "), kUid}}, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "操作失败   "), nullptr,
      linesOf<iso15693::SystemInformation>},
     // Its UID field has no label on the page.
-    {&Iso15693Page::m_security, "块安全位", "Button49", &Iso15693Page::Button49Click, iso15693::SecurityStatus, 1,
+    {&Iso15693Page::m_security, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "块安全位"), "Button49", &Iso15693Page::Button49Click, iso15693::SecurityStatus, 1,
      nullptr, nullptr,
-     {{Param::FirstBlock, "Edit21", "00", "起始块号  ", kShort},
-      {Param::BlockCount, "Edit20", "05", "数据长度  ", kShort},
-      {Param::Uid, "Edit43", "", "卡uid", kUid, true, false}},
-     "读卡块安全位失败   ", nullptr, linesOf<iso15693::BlockSecurity>},
+     {{Param::FirstBlock, "Edit21", "00", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "起始块号  "), kShort},
+      {Param::BlockCount, "Edit20", "05", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "数据长度  "), kShort},
+      {Param::Uid, "Edit43", "", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡uid"), kUid, true, false}},
+     QT_TRANSLATE_NOOP("rfid::Iso15693Page", "读卡块安全位失败   "), nullptr, linesOf<iso15693::BlockSecurity>},
 };
 
 Iso15693Page::Iso15693Page(ReaderSession &host, QWidget *parent)
@@ -107,10 +116,6 @@ Iso15693Page::Iso15693Page(ReaderSession &host, QWidget *parent)
         b->setFixedWidth(80);
         connect(b, &QPushButton::clicked, this, slot);
         return b;
-    };
-    // Captions and labels repeat from row to row: screen readers hear the row with them.
-    const auto inRow = [](const QString &text, const QString &row) {
-        return text.trimmed() + QStringLiteral(" (") + row + u')';
     };
     auto repeat = [&](const char *name, const QString &caption, const QString &row) {
         return controls::checkBox(name, caption, inRow(caption, row));
@@ -135,7 +140,7 @@ Iso15693Page::Iso15693Page(ReaderSession &host, QWidget *parent)
     int flagList = 10;
     for (const RowSpec &spec : kRows) {
         page->addWidget(controls::separator());
-        const QString caption = QString::fromUtf8(spec.caption);
+        const QString caption = tr(spec.caption);
         Row &row = this->*spec.row;
         row.spec = &spec;
         row.flags = new QComboBox;
@@ -153,16 +158,16 @@ Iso15693Page::Iso15693Page(ReaderSession &host, QWidget *parent)
             row.fields.insert(f.param, edit);
             if (f.secondLine && !second) {
                 if (spec.repeat)
-                    line->addWidget(repeat(spec.repeat, QString::fromUtf8(spec.repeatCaption), caption));
+                    line->addWidget(repeat(spec.repeat, tr(spec.repeatCaption), caption));
                 line->addStretch();
                 line->addWidget(button(spec.button, caption, spec.slot));
                 second = newLine();
             }
-            labelled(f.secondLine ? second : line, edit, QString::fromUtf8(f.label), caption, f.labelShown);
+            labelled(f.secondLine ? second : line, edit, tr(f.label), caption, f.labelShown);
         }
         if (!second) {
             if (spec.repeat)
-                line->addWidget(repeat(spec.repeat, QString::fromUtf8(spec.repeatCaption), caption));
+                line->addWidget(repeat(spec.repeat, tr(spec.repeatCaption), caption));
             line->addStretch();
             line->addWidget(button(spec.button, caption, spec.slot));
         } else {
@@ -180,14 +185,15 @@ void Iso15693Page::runRow(const Row &row)
     iso15693::Params values;
     for (Param p : iso15693::paramsOf(spec.command, flags)) {
         const QLineEdit *edit = row.fields.value(p);
-        sent.append({fieldName(edit->accessibleName(), edit->objectName()), edit->text()});
+        // Named in the current language, whichever it was at start.
+        const auto f = std::find_if(spec.fields.begin(), spec.fields.end(), [p](const FieldSpec &s) { return s.param == p; });
+        sent.append({fieldName(inRow(tr(f->label), tr(spec.caption)), edit->objectName()), edit->text()});
         values.insert(p, hexToBytes(edit->text()));
     }
     if (!fieldsWhole(m_host, sent))
         return;
-    const QString failure = QString::fromUtf8(spec.failure);
     run(m_host, iso15693::request(spec.command, flags, values), 500,
-        judge({failure}, spec.success ? done(QString::fromUtf8(spec.success)) : spec.lines));
+        judge({tr(spec.failure)}, spec.success ? done(tr(spec.success)) : spec.lines));
 }
 
 void Iso15693Page::Button37Click()

@@ -1,0 +1,35 @@
+# Fails when a translation file is behind the sources: lupdate, run into a
+# copy, would add a text (a source string missing from it) or mark one as gone,
+# or an entry is unfinished (not yet translated, or its source changed).
+# -DLUPDATE=... -DSOURCE_DIR=... -DWORK=... -DOPTIONS="..." -DTS_FILES="a.ts;b.ts" -DDIRS="app;pages..."
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+set(options ${OPTIONS})
+set(failed "")
+foreach(ts ${TS_FILES})
+  get_filename_component(name ${ts} NAME)
+  file(READ ${ts} text)
+  string(REGEX MATCHALL "<translation type=\"(unfinished|vanished|obsolete)\"" open "${text}")
+  list(LENGTH open count)
+  if(count GREATER 0)
+    string(APPEND failed "${name}: ${count} entries unfinished or no longer in the sources\n")
+  endif()
+  configure_file(${ts} ${WORK}/${name} COPYONLY)
+  execute_process(COMMAND ${LUPDATE} ${options} ${DIRS} -ts ${WORK}/${name}
+                  WORKING_DIRECTORY ${SOURCE_DIR} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "lupdate failed: ${err}")
+  endif()
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${ts} ${WORK}/${name} RESULT_VARIABLE differ)
+  if(differ)
+    file(READ ${WORK}/${name} updated)
+    string(REGEX MATCHALL "<source>[^<]*</source>\n *<translation type=\"unfinished\"></translation>" new "${updated}")
+    string(REPLACE "<translation type=\"unfinished\"></translation>" "" new "${new}")
+    string(APPEND failed "${name} is not what lupdate makes of the sources (cmake --build BUILD --target rfid_lupdate); "
+                         "texts missing from it: ${new}\n")
+  endif()
+endforeach()
+if(failed)
+  message(FATAL_ERROR "${failed}")
+endif()
+message(STATUS "translations complete: ${TS_FILES}")
