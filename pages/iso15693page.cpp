@@ -113,7 +113,10 @@ Iso15693Page::Iso15693Page(ReaderSession &host, QWidget *parent)
     };
     auto button = [&](const char *name, const QString &caption, void (Iso15693Page::*slot)()) {
         QPushButton *b = controls::button(name, caption);
-        b->setFixedWidth(80);
+        // At least the page's column of buttons; wider where a caption needs it
+        // (some are longer in other languages).
+        b->setMinimumWidth(80);
+        b->setSizePolicy(QSizePolicy::Fixed, b->sizePolicy().verticalPolicy());
         connect(b, &QPushButton::clicked, this, slot);
         return b;
     };

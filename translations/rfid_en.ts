@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>卡片读</source>
-        <translation>Read blocks</translation>
+        <translation>Read</translation>
     </message>
     <message>
         <source>连续读     </source>
@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>卡片写</source>
-        <translation>Write block</translation>
+        <translation>Write</translation>
     </message>
     <message>
         <source>连续写   </source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>锁定块</source>
-        <translation>Lock block</translation>
+        <translation>Lock</translation>
     </message>
     <message>
         <source>要锁的块号           </source>
@@ -414,7 +414,7 @@
     </message>
     <message>
         <source>系统信息</source>
-        <translation>System info</translation>
+        <translation>Sys. info</translation>
     </message>
     <message>
         <source>块安全位</source>
@@ -543,55 +543,55 @@
     </message>
     <message>
         <source>14 no. in HEX (7 byte)     </source>
-        <translation>14 digits hex (7 bytes)     </translation>
+        <translation>14 hex (7 bytes)     </translation>
     </message>
     <message>
         <source>14 no. in HEX reverse (7 byte)   </source>
-        <translation>14 digits hex, reversed (7 bytes)   </translation>
+        <translation>14 hex, reversed (7 bytes)   </translation>
     </message>
     <message>
         <source>8 no. in HEX reverse    </source>
-        <translation>8 digits hex, reversed    </translation>
+        <translation>8 hex, reversed    </translation>
     </message>
     <message>
         <source>13 no. in D</source>
-        <translation>13 digits decimal</translation>
+        <translation>13 dec</translation>
     </message>
     <message>
         <source>18 no. in D</source>
-        <translation>18 digits decimal</translation>
+        <translation>18 dec</translation>
     </message>
     <message>
         <source>10 no. in HEX</source>
-        <translation>10 digits hex</translation>
+        <translation>10 hex</translation>
     </message>
     <message>
         <source>5 no. in D</source>
-        <translation>5 digits decimal</translation>
+        <translation>5 dec</translation>
     </message>
     <message>
         <source>8 no. in D (last 4 bytes)</source>
-        <translation>8 digits decimal (last 4 bytes)</translation>
+        <translation>8 dec (last 4 bytes)</translation>
     </message>
     <message>
         <source>10 no. in D reverse   </source>
-        <translation>10 digits decimal, reversed   </translation>
+        <translation>10 dec, reversed   </translation>
     </message>
     <message>
         <source> 8 no. in D (last 3bytes)</source>
-        <translation> 8 digits decimal (last 3 bytes)</translation>
+        <translation> 8 dec (last 3 bytes)</translation>
     </message>
     <message>
         <source>8 no. in HEX      </source>
-        <translation>8 digits hex      </translation>
+        <translation>8 hex      </translation>
     </message>
     <message>
         <source> 00+8 no. in D (last 3 bytes) </source>
-        <translation> 00 + 8 digits decimal (last 3 bytes) </translation>
+        <translation> 00+8 dec (last 3 bytes) </translation>
     </message>
     <message>
         <source>10 no.in D(four byte) </source>
-        <translation>10 digits decimal (4 bytes) </translation>
+        <translation>10 dec (4 bytes) </translation>
     </message>
     <message>
         <source>Output format setting </source>
@@ -599,7 +599,7 @@
     </message>
     <message>
         <source>add , in middle   </source>
-        <translation>add , in the middle   </translation>
+        <translation>add , in middle   </translation>
     </message>
     <message>
         <source>add ;  </source>
@@ -1243,59 +1243,59 @@
     </message>
     <message>
         <source>14 no. in HEX (7 byte)</source>
-        <translation>14 digits hex (7 bytes)</translation>
+        <translation>14 hex (7 bytes)</translation>
     </message>
     <message>
         <source>14 no. in HEX reverse (7 byte)</source>
-        <translation>14 digits hex, reversed (7 bytes)</translation>
+        <translation>14 hex, reversed (7 bytes)</translation>
     </message>
     <message>
         <source>8 no. in HEX reverse</source>
-        <translation>8 digits hex, reversed</translation>
+        <translation>8 hex, reversed</translation>
     </message>
     <message>
         <source>13 no. in D</source>
-        <translation>13 digits decimal</translation>
+        <translation>13 dec</translation>
     </message>
     <message>
         <source>18 no. in D</source>
-        <translation>18 digits decimal</translation>
+        <translation>18 dec</translation>
     </message>
     <message>
         <source>10 no. in HEX</source>
-        <translation>10 digits hex</translation>
+        <translation>10 hex</translation>
     </message>
     <message>
         <source>5 no. in D</source>
-        <translation>5 digits decimal</translation>
+        <translation>5 dec</translation>
     </message>
     <message>
         <source>8 no. in D </source>
-        <translation>8 digits decimal </translation>
+        <translation>8 dec </translation>
     </message>
     <message>
         <source>10 no. in D reverse</source>
-        <translation>10 digits decimal, reversed</translation>
+        <translation>10 dec, reversed</translation>
     </message>
     <message>
         <source>8 no. in D (last 3bytes)</source>
-        <translation>8 digits decimal (last 3 bytes)</translation>
+        <translation>8 dec (last 3 bytes)</translation>
     </message>
     <message>
         <source>8 no. in HEX</source>
-        <translation>8 digits hex</translation>
+        <translation>8 hex</translation>
     </message>
     <message>
         <source>00+8 no. in D (last 3 bytes)</source>
-        <translation>00 + 8 digits decimal (last 3 bytes)</translation>
+        <translation>00+8 dec (last 3 bytes)</translation>
     </message>
     <message>
         <source>8 no. in D (The card last 3bytes)</source>
-        <translation>8 digits decimal (the card&apos;s last 3 bytes)</translation>
+        <translation>8 dec (the card&apos;s last 3 bytes)</translation>
     </message>
     <message>
         <source>10 no.in D</source>
-        <translation>10 digits decimal</translation>
+        <translation>10 dec</translation>
     </message>
     <message>
         <source>The Output format ： </source>
