@@ -8,6 +8,7 @@
 
 #include "link/response.h"
 #include "link/timestamp.h"
+#include "pages/controls.h"
 #include "session/readersession.h"
 
 namespace rfid {
@@ -17,13 +18,7 @@ CommGroup::CommGroup(ReaderSession &session, QWidget *parent)
     , m_session(session)
 {
     setObjectName(QStringLiteral("GroupBox1"));
-    auto label = [](const char *name, const QString &text, QWidget *buddy) {
-        auto *l = new QLabel(text);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setBuddy(buddy);
-        buddy->setAccessibleName(text.trimmed().remove(u'：'));
-        return l;
-    };
+    using controls::label;
 
     m_port = new QComboBox;
     m_port->setObjectName(QStringLiteral("ComboBox1"));

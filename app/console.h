@@ -14,9 +14,6 @@ namespace rfid {
 
 class ReaderSession;
 
-// Why a typed frame cannot be sent ("" when it can): no digits, an odd number
-// of hex digits, or more bytes than the write buffer holds.
-QString consoleFrameRefusal(const QString &frame);
 // A pause edit's text as milliseconds plus offset, computed without overflow;
 // nothing when the text is not a whole number.
 std::optional<qint64> pauseMs(const QString &text, int offset = 0);

@@ -19,6 +19,7 @@
 
 #include <cstdio>
 
+#include "link/response.h"
 #include "link/timestamp.h"
 #include "pages/classicpage.h"
 #include "pages/iso15693page.h"

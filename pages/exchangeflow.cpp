@@ -1,23 +1,29 @@
-#include "exchangeflow.h"
+#include "pages/exchangeflow.h"
 
 #include "link/hextext.h"
 #include "link/timestamp.h"
 
 namespace rfid {
 
-Response sendAndWait(ReaderSession &host, const QString &command, int waitMs)
+Judge judge(const OutcomeTexts &texts, const SuccessLines &success)
 {
-    const QString own = host.Send(command);
-    host.sleepUnlessAnswered(waitMs, own);
-    return evaluate(own);
+    return [texts, success](const Response &r, const QString &time) -> LogLines {
+        if (r.outcome == Outcome::Success)
+            return success(r, time);
+        return {outcomeEntry(r, texts, time)};
+    };
 }
 
-bool reportOutcome(ReaderSession &host, const Response &r, const OutcomeTexts &texts)
+SuccessLines done(const QString &text)
 {
-    if (r.outcome == Outcome::Success)
-        return true;
-    host.log(outcomeEntry(r, texts, timeStamp()));
-    return false;
+    return [text](const Response &, const QString &time) { return doneLines(text, time); };
+}
+
+void run(ReaderSession &host, const Request &request, int waitMs, const Judge &judge)
+{
+    const QString own = host.Send(request.text());
+    host.sleepUnlessAnswered(waitMs, own);
+    logLines(host, judge(evaluate(own), timeStamp()));
 }
 
 void logLines(ReaderSession &host, const QStringList &lines)
@@ -33,7 +39,7 @@ QString oddFieldLine(const QString &name, Language language)
     return QStringLiteral("%1：十六进制数字个数为奇数，未发送   %2").arg(name, timeStamp());
 }
 
-bool fieldsWhole(ReaderSession &host, std::initializer_list<Field> fields, Language language)
+bool fieldsWhole(ReaderSession &host, const QList<Field> &fields, Language language)
 {
     for (const Field &f : fields) {
         if (hasOddDigits(f.text)) {
@@ -42,6 +48,11 @@ bool fieldsWhole(ReaderSession &host, std::initializer_list<Field> fields, Langu
         }
     }
     return true;
+}
+
+QString fieldName(const QString &what, const QString &which)
+{
+    return what + QStringLiteral("（") + which + QStringLiteral("）");
 }
 
 } // namespace rfid

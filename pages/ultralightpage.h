@@ -4,7 +4,9 @@
 #include <QString>
 #include <QWidget>
 
-#include "link/response.h"
+#include <optional>
+
+#include "protocol/ultralight.h"
 
 class QListWidget;
 class QLineEdit;
@@ -13,20 +15,6 @@ class QRadioButton;
 namespace rfid {
 
 class ReaderSession;
-
-// 0x00 Idle, 0x01 All: the request-mode bit of the Type A mode byte.
-QString ultralightModeByte(bool all);
-// A page list item ("00" to "15") is a decimal page number; "" when it is not one.
-QString pageByte(const QString &item);
-
-QString readSerialCommand(const QString &mode);                      // "E3" mode
-QString readPageCommand(const QString &mode, const QString &page);   // "E0" mode page
-// "E1" mode, one page, page, data.
-QString writePageCommand(const QString &mode, const QString &page, const QString &data);
-
-QStringList readSerialLines(const Response &r, const QString &time);
-QStringList readPageLines(const Response &r, const QString &time);
-QStringList writePageLines(const Response &r, const QString &time);
 
 class UltralightPage : public QWidget
 {
@@ -41,8 +29,8 @@ public slots:
     void Button54Click();   // write page
 
 private:
-    // The page number of a list's selected item, or "" after logging why not.
-    QString selectedPage(QListWidget *list, const QString &name);
+    // The page number of a list's selected item, or nothing after logging why not.
+    std::optional<quint8> selectedPage(QListWidget *list, const QString &name);
 
     ReaderSession &m_host;
     QRadioButton *m_serialAll, *m_readAll, *m_writeAll;

@@ -20,7 +20,7 @@
 #include "app/commgroup.h"
 #include "app/tform1.h"
 #include "link/hextext.h"
-#include "pages/outputformat.h"
+#include "protocol/outputformat.h"
 #include "support.h"
 
 using namespace rfid;
@@ -233,7 +233,7 @@ private slots:
         pty.write(frame);
         w.click(QStringLiteral("Button25"));
         QCOMPARE(w.session().recdata(), bytesToHex(frame));   // it did arrive during the wait
-        QVERIFY(w.lines().contains(kFormatNoData + "<time>"));
+        QVERIFY(w.lines().contains(format::kNoData + "<time>"));
     }
 
     void reopensAtChosenBaudRate()
