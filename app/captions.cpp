@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QTabWidget>
 
+#include "pages/controls.h"
+
 namespace rfid {
 
 namespace {
@@ -104,7 +106,7 @@ void Captions::apply()
         QObject *o = e.object;
         if (!o)
             continue;
-        const QString next = QCoreApplication::translate(e.context.constData(), e.source.toUtf8().constData());
+        QString next = QCoreApplication::translate(e.context.constData(), e.source.toUtf8().constData());
         auto *w = qobject_cast<QWidget *>(o);
         bool ok = false;
         switch (e.kind) {
@@ -126,8 +128,15 @@ void Captions::apply()
             ok = reset(e.shown, next, [w] { return w->toolTip(); }, [w](const QString &s) { w->setToolTip(s); });
             break;
         case Kind::AccessibleName:
-            ok = reset(e.shown, next, [w] { return w->accessibleName(); },
-                       [w](const QString &s) { w->setAccessibleName(s); });
+            if (w->accessibleName() != e.shown)
+                break;
+            // A name made of captions is made again from their translations.
+            if (!controls::recomposeName(w, [&e](const QString &s) {
+                    return QCoreApplication::translate(e.context.constData(), s.toUtf8().constData());
+                }))
+                w->setAccessibleName(next);
+            ok = true;
+            next = w->accessibleName();
             break;
         case Kind::WindowTitle:
             ok = reset(e.shown, next, [w] { return w->windowTitle(); }, [w](const QString &s) { w->setWindowTitle(s); });

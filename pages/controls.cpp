@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,14 +10,50 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVariant>
 
 namespace rfid::controls {
+
+namespace {
+const char kNameFormat[] = "rfidNameFormat";
+const char kNameParts[] = "rfidNameParts";
+
+QString composed(const QString &format, const QStringList &parts, const std::function<QString(const QString &)> &translate)
+{
+    QString name = QCoreApplication::translate("rfid::controls", format.toUtf8().constData());
+    for (const QString &part : parts) {
+        const QString shown = translate(part);
+        QString bare = shown.trimmed().remove(u'：');
+        // A translated label's own colon goes as well.
+        if (shown != part && bare.endsWith(u':'))
+            bare.chop(1);
+        name = name.arg(bare);
+    }
+    return name;
+}
+} // namespace
+
+void composedName(QWidget *w, const char *format, const QStringList &parts)
+{
+    w->setProperty(kNameFormat, QString::fromUtf8(format));
+    w->setProperty(kNameParts, parts);
+    w->setAccessibleName(composed(QString::fromUtf8(format), parts, [](const QString &s) { return s; }));
+}
+
+bool recomposeName(QWidget *w, const std::function<QString(const QString &)> &translate)
+{
+    const QVariant format = w->property(kNameFormat);
+    if (!format.isValid())
+        return false;
+    w->setAccessibleName(composed(format.toString(), w->property(kNameParts).toStringList(), translate));
+    return true;
+}
 
 QRadioButton *radio(const char *name, const QString &caption, const QString &row, bool checked)
 {
     auto *b = new QRadioButton(caption);
     b->setObjectName(QString::fromLatin1(name));
-    b->setAccessibleName(QStringLiteral("%1（%2）").arg(caption.trimmed(), row));
+    composedName(b, QT_TRANSLATE_NOOP("rfid::controls", "%1（%2）"), {caption, row});
     b->setChecked(checked);
     return b;
 }
@@ -61,7 +98,7 @@ QPushButton *button(const char *name, const QString &caption, const QString &row
     auto *b = new QPushButton(caption);
     b->setObjectName(QString::fromLatin1(name));
     if (!row.isEmpty())
-        b->setAccessibleName(caption + QStringLiteral("：") + row);
+        composedName(b, QT_TRANSLATE_NOOP("rfid::controls", "%1：%2"), {caption, row});
     return b;
 }
 
@@ -84,7 +121,7 @@ QBoxLayout *labelled(const QString &label, QWidget *field, const QString &row)
 {
     auto *l = new QLabel(label);
     l->setBuddy(field);
-    field->setAccessibleName(QStringLiteral("%1（%2）").arg(label.trimmed().remove(u'：'), row));
+    composedName(field, QT_TRANSLATE_NOOP("rfid::controls", "%1（%2）"), {label, row});
     auto *layout = new QHBoxLayout;
     layout->addWidget(l);
     layout->addWidget(field, 1);
@@ -95,7 +132,7 @@ QLabel *label(const char *name, const QString &text, QWidget *field)
 {
     QLabel *l = label(name, text);
     l->setBuddy(field);
-    field->setAccessibleName(text.trimmed().remove(u'：'));
+    composedName(field, QT_TRANSLATE_NOOP("rfid::controls", "%1"), {text});
     return l;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QBoxLayout;
 class QCheckBox;
@@ -34,6 +35,14 @@ QLabel *label(const char *name, const QString &text, QWidget *field);
 QCheckBox *checkBox(const char *name, const QString &caption, const QString &accessibleName);
 // The label and its field side by side; the field is named by the label and its row.
 QBoxLayout *labelled(const QString &label, QWidget *field, const QString &row);
+// An accessible name made of captions: format's %1, %2 ... are the parts, each
+// without its outer blanks and full-width colons. The format and the parts are
+// kept with the widget, as given (source texts), so that the name can be made
+// again in another language.
+void composedName(QWidget *w, const char *format, const QStringList &parts);
+// Makes w's composed name again with each part passed through translate (a
+// source text to the text shown); false when w has none.
+bool recomposeName(QWidget *w, const std::function<QString(const QString &)> &translate);
 // A thin separator line; a name only where the window knows it by one.
 QFrame *separator(const char *name = nullptr);
 

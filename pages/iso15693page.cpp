@@ -121,11 +121,13 @@ Iso15693Page::Iso15693Page(ReaderSession &host, QWidget *parent)
         return b;
     };
     auto repeat = [&](const char *name, const QString &caption, const QString &row) {
-        return controls::checkBox(name, caption, inRow(caption, row));
+        QCheckBox *box = controls::checkBox(name, caption, {});
+        controls::composedName(box, QT_TRANSLATE_NOOP("rfid::controls", "%1 (%2)"), {caption, row});
+        return box;
     };
     // A field with its label to its right.
     auto labelled = [&](QBoxLayout *line, QWidget *field, const QString &label, const QString &row, bool shown) {
-        field->setAccessibleName(inRow(label, row));
+        controls::composedName(field, QT_TRANSLATE_NOOP("rfid::controls", "%1 (%2)"), {label, row});
         line->addWidget(field);
         if (shown) {
             auto *l = new QLabel(label);

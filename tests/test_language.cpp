@@ -139,6 +139,11 @@ private slots:
         auto *popup = w.find<QMenu>(QStringLiteral("PopupMenu1"));
         QCOMPARE(popup->actions().at(0)->text(), QStringLiteral("Clear"));
         QCOMPARE(w.form().menus()->helpWindow()->windowTitle(), QStringLiteral("RFID"));
+        // Names a screen reader hears, made of a caption and its row.
+        const QStringList named = {"reqi", "Button12", "ComboBox3", "Edit14"};
+        const QStringList english = {"Idle (Read)", "Set: Set baud rate", "First block (Read)", "First block (Read)"};
+        for (int i = 0; i < named.size(); ++i)
+            QCOMPARE(w.find(named[i])->accessibleName(), english[i]);
         // A reason line from the shared table, and a refusal naming its field.
         w.setText(QStringLiteral("Edit77"), QStringLiteral("123"));
         w.takeLines();
@@ -147,6 +152,9 @@ private slots:
         chooseLanguage(w, "LanguageChinese");
         QCOMPARE(bar->actions().at(1)->text(), QStringLiteral("Stype"));
         QCOMPARE(popup->actions().at(0)->text(), QStringLiteral("清空"));
+        const QStringList chinese = {"Idle（读卡）", "设置：设置波特率", "起始块（读卡）", "起始块 (卡片读)"};
+        for (int i = 0; i < named.size(); ++i)
+            QCOMPARE(w.find(named[i])->accessibleName(), chinese[i]);
         w.click(QStringLiteral("Button36"));
         QCOMPARE(w.takeLines(), QStringList{"数据（Edit77）：十六进制数字个数为奇数，未发送   <time>"});
     }

@@ -1221,6 +1221,25 @@
     </message>
 </context>
 <context>
+    <name>rfid::controls</name>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>rfid::exchangeflow</name>
     <message>
         <source>%1: odd number of hex digits, nothing sent   %2</source>
