@@ -18,7 +18,8 @@ class Captions
 {
 public:
     // Records the texts under root (root included) as they are now, which must
-    // be the source texts. With a context, every text is translated in it.
+    // be the source texts: the window captures itself before it applies a
+    // language (one window a process, so no other translator is installed). With a context, every text is translated in it.
     // Dialogs under root are left to themselves.
     void capture(QObject *root, const char *context = nullptr);
     // Sets every text to its translation in the current language. A text the

@@ -53,8 +53,10 @@ MainMenus::MainMenus(QMainWindow &window, LogPane &pane, SkinData &skins)
     // The interface language, each in its own name; chosen at once.
     QMenu *language = menu(bar, "Language", tr("Language"));
     auto *languages = new QActionGroup(this);
-    m_chinese = item(language, "LanguageChinese", QStringLiteral("中文"), this, [this] { emit languageChosen(UiLanguage::Chinese); });
-    m_english = item(language, "LanguageEnglish", QStringLiteral("English"), this, [this] { emit languageChosen(UiLanguage::English); });
+    m_chinese = item(language, "LanguageChinese", QStringLiteral("中文"), this,
+                     [this] { emit languageChosen(UiLanguage::Chinese); });
+    m_english = item(language, "LanguageEnglish", QStringLiteral("English"), this,
+                     [this] { emit languageChosen(UiLanguage::English); });
     for (QAction *a : {m_chinese, m_english}) {
         a->setCheckable(true);
         languages->addAction(a);

@@ -84,7 +84,7 @@ void TForm1::checkSaveFolder()
     if (problem.isEmpty())
         return;
     const QString line = tr("%1: no folder to save the cards in (%2); the cards are saved only if it "
-                                        "can be used when the program ends.")
+                            "can be used when the program ends.")
                              .arg(m_saveFieldDir, problem);
     m_session->log(line + QStringLiteral("   ") + timeStamp() + kCrLf);
     std::fprintf(stderr, "%s\n", qPrintable(line));
