@@ -115,8 +115,10 @@ SystemPage::SystemPage(ReaderSession &host, QWidget *parent)
     };
     for (const SignalRow &s : signalRows) {
         auto *rowLabel = label(s.rowLabel, s.rowText);
-        *s.period = edit(s.periodEdit, QStringLiteral("16"), s.what + tr(" 周期"));
-        *s.count = edit(s.countEdit, QStringLiteral("03"), s.what + tr(" 次数"));
+        *s.period = edit(s.periodEdit, QStringLiteral("16"), {});
+        *s.count = edit(s.countEdit, QStringLiteral("03"), {});
+        controls::composedName(*s.period, QT_TRANSLATE_NOOP("rfid::controls", "%1 %2"), {s.what, tr(" 周期")});
+        controls::composedName(*s.count, QT_TRANSLATE_NOOP("rfid::controls", "%1 %2"), {s.what, tr(" 次数")});
         auto *periodLabel = label(s.periodLabel, s.periodText);
         auto *countLabel = label(s.countLabel, s.countText);
         rowLabel->setBuddy(*s.period);

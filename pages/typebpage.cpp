@@ -39,7 +39,9 @@ TypeBPage::TypeBPage(ReaderSession &host, QWidget *parent)
     };
     // The repeat boxes: their loops find them by name.
     auto repeat = [](const char *name, const QString &row) {
-        return controls::checkBox(name, tr("连续读      "), tr("连续读：") + row);
+        QCheckBox *box = controls::checkBox(name, tr("连续读      "), {});
+        controls::composedName(box, QT_TRANSLATE_NOOP("rfid::controls", "%1：%2"), {tr("连续读"), row});
+        return box;
     };
     auto edit = [](const char *name, const QString &text, const QString &hint) {
         QLineEdit *e = controls::edit(name, text);

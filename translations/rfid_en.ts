@@ -975,10 +975,6 @@
         <translation>Repeat      </translation>
     </message>
     <message>
-        <source>连续读：</source>
-        <translation>Repeat: </translation>
-    </message>
-    <message>
         <source>ISO14443 Type-B Commands</source>
         <translation>ISO 14443 Type B commands</translation>
     </message>
@@ -1053,6 +1049,10 @@
     <message>
         <source>%1：%2 个字节，最多 %3 个（帧最长 %4 字节），未发送   %5</source>
         <translation>%1: %2 bytes, at most %3 (a frame is at most %4 bytes), nothing sent   %5</translation>
+    </message>
+    <message>
+        <source>连续读</source>
+        <translation>Repeat</translation>
     </message>
 </context>
 <context>
@@ -1237,6 +1237,10 @@
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
