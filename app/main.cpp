@@ -1,7 +1,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <cstdio>
+
 #include "../link/readerlibrary.h"
+#include "logpane.h"
+#include "sessionlog.h"
 #include "tform1.h"
 
 int main(int argc, char *argv[])
@@ -28,17 +32,35 @@ int main(int argc, char *argv[])
                                        QStringLiteral("Virtual reader: save its cards as Flipper NFC files into "
                                                       "DIR when the window closes."),
                                        QStringLiteral("DIR"));
+    const QCommandLineOption logLines(
+        QStringLiteral("log-lines"),
+        QStringLiteral("Lines the log pane keeps (default %1); every line is also in the session log in %2.")
+            .arg(rfid::LogPane::kDefaultMaxLines)
+            .arg(rfid::SessionLog::defaultDir()),
+        QStringLiteral("N"));
     parser.addOption(reader);
+    parser.addOption(logLines);
     parser.addOption(allPages);
     parser.addOption(field);
     parser.addOption(saveField);
     parser.process(app);
+    int lines = 0;
+    if (parser.isSet(logLines)) {
+        bool ok = false;
+        lines = parser.value(logLines).toInt(&ok);
+        if (!ok || lines < 1) {
+            std::fprintf(stderr, "--log-lines takes a whole number of 1 or more, not \"%s\"\n",
+                         qPrintable(parser.value(logLines)));
+            return 1;
+        }
+    }
 
     rfid::WindowOptions options;
     options.readerPath = rfid::readerLibraryPath(parser.value(reader), QCoreApplication::applicationDirPath());
     options.allPages = parser.isSet(allPages);
     options.fieldFile = parser.value(field);
     options.saveFieldDir = parser.value(saveField);
+    options.logLines = lines;
 
     rfid::TForm1 window(options);
     window.show();

@@ -1,7 +1,9 @@
 #include "menus.h"
 
+#include <QDesktopServices>
 #include <QMenu>
 #include <QMenuBar>
+#include <QUrl>
 
 #include "../link/response.h"
 #include "../link/timestamp.h"
@@ -61,8 +63,13 @@ MainMenus::MainMenus(TForm1 &form)
     item(m_popup, "N17", QStringLiteral("剪切"), this, &MainMenus::N17Click);
     item(m_popup, "N18", QStringLiteral("复制"), this, &MainMenus::N18Click);
     item(m_popup, "N19", QStringLiteral("粘贴..."), this, &MainMenus::N19Click);
+    m_popup->addSeparator()->setObjectName(QStringLiteral("LogFolderSeparator"));
+    QAction *folder = item(m_popup, "OpenLogFolder", QStringLiteral("Open log folder"), this, &MainMenus::openLogFolder);
     pane->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_popup, &QMenu::aboutToShow, pane, &LogPane::flush);
+    connect(m_popup, &QMenu::aboutToShow, pane, [pane, folder] {
+        pane->flush();
+        folder->setEnabled(pane->sessionLog() && !pane->sessionLog()->filePath().isEmpty());
+    });
     connect(pane, &QWidget::customContextMenuRequested, this,
             [this, pane](const QPoint &pos) { m_popup->popup(pane->viewport()->mapToGlobal(pos)); });
 
@@ -141,6 +148,12 @@ void MainMenus::N18Click()
 void MainMenus::N19Click()
 {
     m_form.logPane()->paste();
+}
+
+void MainMenus::openLogFolder()
+{
+    if (SessionLog *file = m_form.logPane()->sessionLog())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(file->dir()));
 }
 
 } // namespace rfid

@@ -40,6 +40,7 @@ public slots:
     void N17Click();         // 剪切
     void N18Click();         // 复制
     void N19Click();         // 粘贴...
+    void openLogFolder();    // the session log's folder in the file manager
 
 private:
     void skin(int index);

@@ -37,6 +37,7 @@
 #include "logpane.h"
 #include "menus.h"
 #include "repeatloops.h"
+#include "sessionlog.h"
 #include "skins.h"
 
 namespace rfid {
@@ -65,11 +66,26 @@ TForm1::TForm1(const WindowOptions &options, QWidget *parent)
                    | Qt::WindowCloseButtonHint);
     buildWindow();
     FormCreate();
+    openSessionLog(options);
     if (!options.fieldFile.isEmpty())
         loadCardField(m_library, options.fieldFile, [this](const QString &entry) { log(entry); });
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::openSessionLog(const WindowOptions &options)
+{
+    if (options.logLines > 0)
+        m_log->setMaxLines(options.logLines);
+    auto *file = new SessionLog(options.logDir.isEmpty() ? SessionLog::defaultDir() : options.logDir);
+    m_log->setSessionLog(file);
+    if (!file->isOpen())
+        log(QStringLiteral("No session log is kept: %1").arg(file->error()));
+    connect(file, &SessionLog::failed, this, [this](const QString &message) { log(message); });
+    // Connected last: the lines logged on the way out are in the file too,
+    // even when a close during a wait ends the program at once.
+    connect(this, &TForm1::aboutToClose, file, &SessionLog::flush);
+}
 
 void TForm1::buildWindow()
 {

@@ -27,6 +27,8 @@ struct WindowOptions {
     bool allPages = false;    // show the tabs and groups the layout hides
     QString fieldFile;        // dumps to put into the virtual reader's field at start
     QString saveFieldDir;     // where the field's cards are saved when the window closes
+    int logLines = 0;         // lines the log pane keeps; 0: its default
+    QString logDir;           // the session log's folder; empty: the user's state folder
 };
 
 class TForm1 : public QMainWindow, public CommandHost
@@ -85,6 +87,7 @@ protected:
 
 private:
     void buildWindow();
+    void openSessionLog(const WindowOptions &options);
     void showEverything();
     void wait(int ms, const std::function<bool()> &done);
     void endNowIfWaiting();

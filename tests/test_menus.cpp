@@ -90,7 +90,8 @@ private slots:
         QCOMPARE(menuTexts(top[2]->menu()), QStringList({"N5=Help"}));
         auto *popup = w.find<QMenu>(QStringLiteral("PopupMenu1"));
         QCOMPARE(menuTexts(popup), QStringList({"MenuItem1=清空", "MenuItem2=保存", "-", "N15=撤消", "N20=全选", "-",
-                                                "N17=剪切", "N18=复制", "N19=粘贴..."}));
+                                                "N17=剪切", "N18=复制", "N19=粘贴...", "-",
+                                                "OpenLogFolder=Open log folder"}));
         QCOMPARE(w.find(QStringLiteral("RichEdit1"))->contextMenuPolicy(), Qt::CustomContextMenu);
     }
 
