@@ -1,7 +1,13 @@
 #include "cardfield.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <filesystem>
+#include <system_error>
 
 #include "../link/readerlibrary.h"
 #include "../link/response.h"
@@ -36,6 +42,18 @@ int loadCardField(ReaderLibrary &library, const QString &fieldFile, const LogSin
 {
     const int loaded = callField(library, "readerLoadField", fieldFile, log);
     return loaded < 0 ? -1 : loaded;
+}
+
+QString saveFolderProblem(const QString &dir)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(QFile::encodeName(dir).toStdString(), ec);
+    if (!QFileInfo(dir).isDir())
+        return ec ? QString::fromLocal8Bit(ec.message()) : QStringLiteral("not a folder");
+    QTemporaryFile probe(QDir(dir).filePath(QStringLiteral(".rfid-save-check-XXXXXX")));
+    if (!probe.open())
+        return QStringLiteral("no file can be written in it: ") + probe.errorString();
+    return {};
 }
 
 bool saveCardField(ReaderLibrary &library, const QString &dir, const LogSink &log)

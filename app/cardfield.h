@@ -18,6 +18,11 @@ using LogSink = std::function<void(const QString &entry)>;
 // Returns the number of cards loaded, -1 when nothing could be loaded.
 int loadCardField(ReaderLibrary &library, const QString &fieldFile, const LogSink &log);
 
+// Makes dir when it is missing and checks that a file can be written in it, so
+// that a folder that cannot be used is found at start, not when the cards are
+// saved. Returns "" when it can be used, else the reason.
+QString saveFolderProblem(const QString &dir);
+
 // Logs each card saved or not saved. True when every card was saved.
 bool saveCardField(ReaderLibrary &library, const QString &dir, const LogSink &log);
 

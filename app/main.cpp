@@ -6,19 +6,18 @@
 #include "../link/readerlibrary.h"
 #include "logpane.h"
 #include "sessionlog.h"
+#include "stopsignals.h"
 #include "tform1.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("RFID"));
-    QApplication::setApplicationDisplayName(QStringLiteral("RFID"));
-    QApplication::setApplicationVersion(QStringLiteral(RFID_VERSION));
+    QCoreApplication::setApplicationName(QStringLiteral("RFID"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(RFID_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Operator tool for 13.56 MHz card readers on USB HID."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption reader(QStringLiteral("reader"),
                                     QStringLiteral("Reader library: virtual, hid (default) or a path to a library."),
                                     QStringLiteral("virtual|hid|PATH"), QStringLiteral("hid"));
@@ -43,6 +42,22 @@ int main(int argc, char *argv[])
     parser.addOption(allPages);
     parser.addOption(field);
     parser.addOption(saveField);
+
+    // --help and --version answer without a display (a terminal over SSH, a
+    // packaging script): they are handled before the window system starts.
+    // Other errors wait for the full parse below, which also knows the
+    // window system's own options (-platform, -style ...).
+    {
+        QCoreApplication early(argc, argv);
+        parser.parse(QCoreApplication::arguments());
+        if (parser.isSet(version))
+            parser.showVersion();
+        if (parser.isSet(help))
+            parser.showHelp();
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("RFID"));
     parser.process(app);
     int lines = 0;
     if (parser.isSet(logLines)) {
@@ -62,7 +77,15 @@ int main(int argc, char *argv[])
     options.saveFieldDir = parser.value(saveField);
     options.logLines = lines;
 
+    // Before the window: a signal during start-up is served once the loop runs.
+    rfid::StopSignals stopSignals;
     rfid::TForm1 window(options);
+    // The same end as a window close; quit as well, in case a dialog runs a
+    // loop of its own.
+    QObject::connect(&stopSignals, &rfid::StopSignals::stopRequested, &window, [&window] {
+        window.close();
+        QCoreApplication::quit();
+    });
     window.show();
     return QApplication::exec();
 }

@@ -69,6 +69,23 @@ TForm1::TForm1(const WindowOptions &options, QWidget *parent)
     openSessionLog(options);
     if (!options.fieldFile.isEmpty())
         loadCardField(m_library, options.fieldFile, [this](const QString &entry) { log(entry); });
+    checkSaveFolder();
+}
+
+void TForm1::checkSaveFolder()
+{
+    // Said at once, while the operator can still choose another folder; the
+    // save at the end is tried all the same.
+    if (m_saveFieldDir.isEmpty())
+        return;
+    const QString problem = saveFolderProblem(m_saveFieldDir);
+    if (problem.isEmpty())
+        return;
+    const QString line = QStringLiteral("%1: no folder to save the cards in (%2); the cards are saved only if it "
+                                        "can be used when the program ends.")
+                             .arg(m_saveFieldDir, problem);
+    log(line + QStringLiteral("   ") + timeStamp() + kCrLf);
+    std::fprintf(stderr, "%s\n", qPrintable(line));
 }
 
 TForm1::~TForm1() = default;
@@ -139,11 +156,20 @@ void TForm1::buildWindow()
     m_pages->addTab(new Iso15693Page(*this), QStringLiteral("ISO15693"));
     for (int i = 1; i < m_pages->count(); ++i)
         m_pages->setTabVisible(i, false);
-    // Only the operator's own page changes stop the loops; changes made by the
-    // program (start-up, showing tabs) do not.
-    connect(m_pages->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
-        if (index >= 0 && index != m_pages->currentIndex())
-            QTimer::singleShot(0, this, [this] { PageControl1Change(m_pages->currentIndex()); });
+    // Every change of the page, whatever made it (a click, the arrow keys,
+    // Ctrl+Tab, the wheel, an accessibility client, setCurrentIndex), runs the
+    // page-change handler once. A page whose tab is hidden is refused: the
+    // shown page stays current and nothing changed.
+    m_shownPage = m_pages->currentIndex();
+    connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == m_shownPage)
+            return;   // also the refusal below coming back
+        if (index >= 0 && !m_pages->isTabVisible(index)) {
+            m_pages->setCurrentIndex(m_shownPage);
+            return;
+        }
+        m_shownPage = index;
+        PageControl1Change(index);
     });
 
     auto *logGroup = new QGroupBox;
@@ -167,7 +193,8 @@ void TForm1::buildWindow()
     bar->addWidget(panel("StatusPanel1", QString(), 30));
     bar->addWidget(panel("StatusPanel2", QStringLiteral(" DEMO V 6.0"), 400));
     m_clock = panel("StatusPanel3", QString(), 200);
-    m_clock->setAccessibleName(QStringLiteral("Clock"));
+    // Its text is what a screen reader reads; the role goes in the description.
+    m_clock->setAccessibleDescription(QStringLiteral("Clock"));
     bar->addWidget(m_clock);
     setStatusBar(bar);
 
@@ -269,8 +296,6 @@ QString TForm1::Send(const QString &command)
 QString TForm1::SendHex(const QString &frame)
 {
     const QString digits = hexDigits(frame);
-    if (debugEcho())
-        log(QStringLiteral("发送...") + digits);
     if (digits.size() % 2) {
         log(QStringLiteral("The frame has an odd number of hex digits; nothing was sent.   ") + timeStamp() + kCrLf);
         return {};
@@ -282,6 +307,9 @@ QString TForm1::SendHex(const QString &frame)
             + timeStamp() + kCrLf);
         return {};
     }
+    // Echoed only now: a refused frame never went out.
+    if (debugEcho())
+        log(QStringLiteral("发送...") + digits);
     // Every exchange starts empty, so no earlier answer passes for this one.
     m_recdata.clear();
     const ExchangeResult result = exchange(m_library, hexToBytes(digits));

@@ -92,6 +92,7 @@ private:
     void wait(int ms, const std::function<bool()> &done);
     void endNowIfWaiting();
     void saveCardFieldOnce();
+    void checkSaveFolder();
 
     ReaderLibrary m_library;
     QString m_recdata;
@@ -99,6 +100,7 @@ private:
     bool m_allPages;
     QString m_saveFieldDir;
     bool m_fieldSaved = false;
+    int m_shownPage = 0;   // the current page as last accepted
 
     QTabWidget *m_pages = nullptr;
     LogPane *m_log = nullptr;

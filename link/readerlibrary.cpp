@@ -1,5 +1,13 @@
 #include "readerlibrary.h"
 
+#include <QDir>
+#include <QFileInfo>
+
+// Set by the build from the install folders; this is the default layout.
+#ifndef RFID_READER_DIR_FROM_BIN
+#define RFID_READER_DIR_FROM_BIN "../lib/rfid"
+#endif
+
 namespace rfid {
 
 ReaderLibrary::ReaderLibrary(const QString &path)
@@ -39,13 +47,24 @@ QFunctionPointer ReaderLibrary::optional(const char *name)
     return m_library.resolve(name);
 }
 
+QString installedReaderDir(const QString &applicationDir)
+{
+    return QDir::cleanPath(applicationDir + QStringLiteral("/" RFID_READER_DIR_FROM_BIN));
+}
+
 QString readerLibraryPath(const QString &choice, const QString &applicationDir)
 {
+    QString file;
     if (choice == QLatin1String("virtual"))
-        return applicationDir + QStringLiteral("/librfidvirtual.so");
-    if (choice == QLatin1String("hid"))
-        return applicationDir + QStringLiteral("/librfidhid.so");
-    return choice;
+        file = QStringLiteral("/librfidvirtual.so");
+    else if (choice == QLatin1String("hid"))
+        file = QStringLiteral("/librfidhid.so");
+    else
+        return choice;
+    if (QFileInfo::exists(applicationDir + file))
+        return applicationDir + file;
+    // Not found anywhere: the installed place, so that a message names it.
+    return installedReaderDir(applicationDir) + file;
 }
 
 } // namespace rfid

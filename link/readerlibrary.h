@@ -33,8 +33,14 @@ private:
     HidReadDataFn m_read = nullptr;
 };
 
+// The folder of the reader libraries in an installed tree (such as lib/rfid
+// beside bin/), found relative to the executable's folder so that a moved
+// prefix still works.
+QString installedReaderDir(const QString &applicationDir);
+
 // The library path for a --reader choice: "virtual" and "hid" beside the
-// executable, anything else as given.
+// executable (the build tree) when they are there, else in the installed
+// folder; anything else as given.
 QString readerLibraryPath(const QString &choice, const QString &applicationDir);
 
 } // namespace rfid

@@ -24,10 +24,15 @@ ExchangeResult exchange(ReaderLibrary &library, const QByteArray &frame)
     }
 
     unsigned char in[kReadBufferSize] = {};
-    const int got = std::clamp(library.read()(0, kReadMaxLength, in), 0, kReadMaxLength);
-    if (got == 0 || in[0] != 0xAA)
+    // The answer is the frame in the buffer, whatever the read returns: some
+    // libraries return a status (0, or 1 for a whole frame) instead of a count.
+    // A count of more than one byte only cuts the answer to what was delivered.
+    const int reported = library.read()(0, kReadMaxLength, in);
+    if (in[0] != 0xAA)
         return result;
-    const int take = got < 3 ? got : std::min(in[2] + 5, got);
+    int take = std::min(in[2] + 5, kReadMaxLength);
+    if (reported > 1)
+        take = std::min(take, reported);
     result.recdata = bytesToHex(in, take);
     return result;
 }

@@ -15,11 +15,12 @@ struct ExchangeResult {
 
 inline const QString kWriteFailed = QStringLiteral("Non data receiving,Please check the equipment....");
 
-// Writes frame (at most 255 bytes) through the library and reads the answer.
-// A buffer that does not start with AA is no answer. Otherwise the answer is
-// the length byte's L+5 bytes, cut to what the read delivered, so that a length
-// byte pointing past the data never reads beyond it (the frame check then
-// calls it corrupted).
+// Writes frame (at most 255 bytes) through the library and reads the answer
+// from the read buffer. A buffer that does not start with AA is no answer.
+// Otherwise the answer is the length byte's L+5 bytes, never more than a read
+// may deliver, and cut to the read's result when that is a count of more than
+// one byte, so that a length byte pointing past the data never reads beyond it
+// (the frame check then calls it corrupted).
 ExchangeResult exchange(ReaderLibrary &library, const QByteArray &frame);
 
 } // namespace rfid

@@ -83,13 +83,16 @@ QString setFormatCommand(const OutputFormatChoice &c)
 
 QString readFormatEntry(const Response &r, const QString &time)
 {
-    // A flag reads "not added" only when it is exactly 00; a missing one is added.
-    const auto added = [&](int k) { return r.byteText(k) != QLatin1String("00"); };
-    bool ok = false;
-    const int code = r.byteText(5).toInt(&ok, 16);
+    // Only data bytes are read: byte 4, then the code and the four flags. An
+    // answer without all of them is corrupted, so that its check or end byte
+    // is never taken for a format or a flag.
+    const QByteArray data = r.data();
+    if (data.size() < 6)
+        return kFormatCorrupted + time + kCrLf;
+    const auto added = [&](int k) { return data[k - 4] != 0; };
     const QStringList lines = {
         QStringLiteral("Read data success    ") + time,
-        kPrefix + (ok ? readFormatText(code) : QString()),
+        kPrefix + readFormatText(static_cast<unsigned char>(data[1])),
         kPrefix + (added(6) ? QStringLiteral("add semicolon") : QStringLiteral("do not add semicolon ")),
         kPrefix + (added(8) ? QStringLiteral("add ,") : QStringLiteral("do not add , ")),
         kPrefix + (added(7) ? QStringLiteral("add ?") : QStringLiteral("do not add ? ")),

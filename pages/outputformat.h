@@ -39,7 +39,8 @@ struct OutputFormatChoice {
 
 // "82", code, ; ? , Enter flags, buzzer, "01", user-defined byte.
 QString setFormatCommand(const OutputFormatChoice &choice);
-// The lines of a successful Read, as one log entry.
+// The lines of a successful Read, as one log entry; an answer too short to hold
+// the format code and its four flags gives the corrupted-data entry instead.
 QString readFormatEntry(const Response &r, const QString &time);
 
 inline const QString kFormatNoData = QStringLiteral("Data error，no data recevice..   ");

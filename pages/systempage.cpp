@@ -124,6 +124,8 @@ SystemPage::SystemPage(CommandHost &host, QWidget *parent)
     m_baud = new QComboBox;
     m_baud->setObjectName(QStringLiteral("ComboBox5"));
     m_baud->setEditable(true);
+    // Typed text is sent, never kept as a new item: the list stays the five rates.
+    m_baud->setInsertPolicy(QComboBox::NoInsert);
     for (const BaudRate &b : kBaudRates)
         m_baud->addItem(QString::fromLatin1(b.text));
     m_baud->setEditText(QStringLiteral("9600"));

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
@@ -20,6 +21,26 @@ QString scriptedPath()
 QString virtualPath()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/librfidvirtual.so");
+}
+
+QString fixture(const QString &name)
+{
+    return QStringLiteral(RFID_FIXTURES_DIR "/") + name;
+}
+
+QString missingFixtures()
+{
+    static const char *const names[] = {
+        "pm3-s50-empty.bin",        "pm3-s20-empty.json", "pm3-ntag216-empty.json", "rfidiot-Mf1k_7b-test.nfc",
+        "flipper-Slix_cap_default.nfc", "field-mini.nfc", "mini-messy.nfc",        "ultralight-16p.bin",
+        "classic-keys.mct",
+    };
+    QStringList missing;
+    for (const char *name : names) {
+        if (!QFileInfo(fixture(QLatin1String(name))).isReadable())
+            missing << QStringLiteral("missing fixture: ") + fixture(QLatin1String(name));
+    }
+    return missing.join(QLatin1Char('\n'));
 }
 
 QByteArray bytes(const QString &hex)

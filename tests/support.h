@@ -18,6 +18,12 @@ namespace rfid::test {
 QString scriptedPath();
 QString virtualPath();
 
+// The card dumps the tests read, in tests/fixtures/dumps.
+QString fixture(const QString &name);
+// Empty when every dump of that folder that the tests read is there; else a
+// message naming each missing path (checked first, so that none aborts a test).
+QString missingFixtures();
+
 // Bytes of hex text ("AA 00 01 ...").
 QByteArray bytes(const QString &hex);
 // A well-formed response frame: AA addr L status data xor BB.

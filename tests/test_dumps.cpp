@@ -1,20 +1,25 @@
 // Card dumps: real files of the field load with their contents, malformed ones
-// are refused with the file, the line and what is wrong, and a card saved as a
-// Flipper NFC file loads back the same.
+// are refused with the file, the line and what is wrong, a card converts
+// between every pair of formats and loads back the same (unknown bytes stay
+// unknown or the conversion is refused), and a card's text decodes its keys,
+// access conditions and lock bits.
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <sstream>
 
 #include "dumps.h"
+#include "support.h"
 
 using namespace dumps;
 
 namespace {
-const std::string kDumps = RFID_DUMPS_DIR;
-const std::string kOwn = RFID_OWN_FIXTURES;
+const std::string kDumps = RFID_FIXTURES_DIR;
 
 QString q(const std::string &s) { return QString::fromStdString(s); }
 
@@ -91,6 +96,12 @@ class TestDumps : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        const QString missing = rfid::test::missingFixtures();
+        QVERIFY2(missing.isEmpty(), qPrintable(missing));
+    }
+
     void classicFixtures_data()
     {
         QTest::addColumn<QString>("file");
@@ -190,7 +201,7 @@ private slots:
     // version 2's ATQA order, CR LF and junk lines before the header and after the blocks.
     void tolerantFlipper()
     {
-        const std::string text = readFile(kOwn + "/mini-messy.nfc");
+        const std::string text = readFile(kDumps + "/mini-messy.nfc");
         std::string crlf;
         for (char c : text)
             crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
@@ -223,6 +234,23 @@ trailing words)";
         QCOMPARE(u.pages.size(), size_t(4));
         QCOMPARE(hex(u.uid), QStringLiteral("04 A1 B2 C3 D4 E5 F6"));
         QCOMPARE(hex(u.pages[1]), QStringLiteral("C3 D4 E5 F6"));
+    }
+
+    // Either letter case, CR LF, blank lines and a byte order mark in .eml and MCT text.
+    void tolerantTextDumps()
+    {
+        const Card mini = *loadDump(kDumps + "/pm3-s20-empty.json").card;
+        const Card keys = *loadDump(kDumps + "/classic-keys.mct").card;
+        for (const auto &[card, format] : {std::pair{mini, Format::Proxmark3Eml}, std::pair{keys, Format::MctText}}) {
+            const std::string text = *encodeDump(card, format).content;
+            std::string messy = "\xEF\xBB\xBF\r\n";
+            for (char c : text)
+                messy += c == '\n' ? std::string("\r\n\r\n") : std::string(1, char(std::tolower(c)));
+            const LoadResult r = parseDump(messy, "card");
+            QVERIFY2(r, r.error.c_str());
+            QCOMPARE(int(r.format), int(format));
+            compareCards(*r.card, card);
+        }
     }
 
     // Sizes tell the card; block 0's BCC tells a 4-byte UID from a 7-byte one.
@@ -350,11 +378,36 @@ trailing words)";
             << ntag << "\"230\":" << "\"1024\":" << ""
             << "card: line 248: page 1024 out of range: an NTAG/Ultralight has at most pages 0 to 1023";
         QTest::newRow("raw: no dump size") << "pm3-s50-empty.bin" << "" << "" << "<1000>"
-                                           << "card: a binary file of 1000 bytes is no dump: a raw dump has 64 "
-                                              "(Ultralight), 320, 1024, 2048 or 4096 bytes (Classic)";
+                                           << "card: a binary file of 1000 bytes is no dump: a raw dump has 64, 80, "
+                                              "164, 168, 180, 540 or 924 bytes (Ultralight/NTAG), 320, 1024, 2048 or "
+                                              "4096 bytes (Classic)";
         QTest::newRow("text: no dump") << "SOURCES.md" << "" << "" << ""
                                        << "card: line 1: not a card dump: neither a Flipper NFC file (\"Filetype: "
-                                          "Flipper NFC device\"), a Proxmark3 JSON dump nor a raw binary dump";
+                                          "Flipper NFC device\"), a Proxmark3 JSON or .eml dump, an MCT dump "
+                                          "(\"+Sector: 0\") nor a raw binary dump";
+        const QString eml = "mini.eml", mct = "classic-keys.mct";
+        QTest::newRow("eml: bad hex") << eml << "00000000000000000000000000000000\n" << "0000000000000000000000000000000G\n"
+                                      << "" << "card: line 2: bad hex \"0G\" in block 1";
+        QTest::newRow("eml: short block") << eml << "FFFFFFFFFFFFFF078069FFFFFFFFFFFF\n0000"
+                                          << "FFFFFFFFFFFFFF078069FFFFFFFF\n0000" << ""
+                                          << "card: line 4: block 3 has 14 bytes, a block has 16";
+        QTest::newRow("eml: first line") << eml << "1D357AE9BB890400C846002000000017" << "1D357AE9BB" << ""
+                                         << "card: line 1: the first line has 5 bytes: an .eml dump has a Classic "
+                                            "block (16 bytes) or an Ultralight/NTAG page (4 bytes) a line";
+        QTest::newRow("eml: block count") << eml << "" << "" << "<627>"
+                                          << "card: line 19: 19 blocks: a Classic has 20, 64, 128 or 256 (Mini, 1K, "
+                                             "2K, 4K)";
+        QTest::newRow("mct: sector out of range") << mct << "+Sector: 4" << "+Sector: 40" << ""
+                                                  << "card: line 21: Sector 40 out of range: a Classic has at most "
+                                                     "sectors 0 to 39";
+        QTest::newRow("mct: sector twice") << mct << "+Sector: 3" << "+Sector: 1" << ""
+                                           << "card: line 16: Sector 1 given twice (first on line 6)";
+        QTest::newRow("mct: sector truncated") << mct << "" << "" << "D3F7D3F7"
+                                               << "card: line 14: truncated: Sector 2 has 3 of 4 blocks";
+        QTest::newRow("mct: bad unknown byte") << mct << "00112233------" << "00112233-----X" << ""
+                                               << "card: line 13: bad hex \"-X\" in block 9";
+        QTest::newRow("mct: UID unknown") << mct << "1122334444" << "----------" << ""
+                                          << "card: line 2: the UID bytes of block 0 are unknown (\"--\")";
     }
     void malformed()
     {
@@ -366,6 +419,10 @@ trailing words)";
         std::string text;
         if (base == "ntag216.nfc")
             text = toFlipperNfc(*loadDump(kDumps + "/pm3-ntag216-empty.json").card);
+        else if (base == "mini.eml")
+            text = *encodeDump(*loadDump(kDumps + "/pm3-s20-empty.json").card, Format::Proxmark3Eml).content;
+        else if (QFile::exists(q(kDumps + "/" + base.toStdString())))
+            text = readFile(kDumps + "/" + base.toStdString());
         else
             text = readFile(kDumps + "/" + base.toStdString());
         QVERIFY(!text.empty());
@@ -395,8 +452,8 @@ trailing words)";
         for (const char *f : {"pm3-s50-empty.bin", "pm3-s20-empty.json", "rfidiot-Mf1k_7b-test.nfc",
                               "pm3-ntag216-empty.json", "flipper-Slix_cap_default.nfc"})
             QTest::newRow(f) << q(kDumps + "/" + f);
-        QTest::newRow("mini-messy.nfc (?? bytes)") << q(kOwn + "/mini-messy.nfc");
-        QTest::newRow("ultralight-16p.bin (no version, no signature)") << q(kOwn + "/ultralight-16p.bin");
+        QTest::newRow("mini-messy.nfc (?? bytes)") << q(kDumps + "/mini-messy.nfc");
+        QTest::newRow("ultralight-16p.bin (no version, no signature)") << q(kDumps + "/ultralight-16p.bin");
     }
     void roundTrip()
     {
@@ -429,7 +486,7 @@ trailing words)";
 
     void savedTextKeepsUnknownBytesAndSlixFields()
     {
-        const std::string classic = toFlipperNfc(*loadDump(kOwn + "/mini-messy.nfc").card);
+        const std::string classic = toFlipperNfc(*loadDump(kDumps + "/mini-messy.nfc").card);
         QVERIFY(classic.find("\nBlock 3: ?? ?? ?? ?? ?? ?? FF 07 80 69 FF FF FF FF FF FF\n") != std::string::npos);
         QVERIFY(classic.find("\nATQA: 00 04\nSAK: 09\n") != std::string::npos);   // version 4 order
         const std::string slix = toFlipperNfc(*loadDump(kDumps + "/flipper-Slix_cap_default.nfc").card);
@@ -445,6 +502,271 @@ trailing words)";
         std::string error;
         QVERIFY(!saveFlipperNfc(*loadDump(kDumps + "/pm3-s20-empty.json").card, path, &error));
         QCOMPARE(q(error), q(path) + ": cannot be written");
+    }
+
+    // Every fixture written in one format, that file converted to another and
+    // loaded: the same card, as far as both formats hold it, or a refusal
+    // naming what the format cannot hold.
+    void convertEveryPair_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("refusal");   // what the first refusing step says; "" converts
+        const Format formats[] = {Format::FlipperNfc, Format::Proxmark3Json, Format::RawBinary, Format::Proxmark3Eml,
+                                  Format::MctText};
+        struct Fixture {
+            std::string path;
+            std::vector<std::pair<Format, QString>> refused;   // formats that cannot hold the card, and why
+        };
+        const QString unknown = "block 3 has 6 unknown bytes (and 1 more block too): %1 has no mark for an unknown "
+                                "byte; write flipper or mct to keep them unknown";
+        const QString unknown9 = "block 9 has 8 unknown bytes (and 5 more blocks too): %1 has no mark for an unknown "
+                                 "byte; write flipper or mct to keep them unknown";
+        const QString notClassic = "an NTAG/Ultralight cannot be written as MCT text: MCT text holds Classic cards only";
+        const QString iso = "an ISO 15693 tag cannot be written as %1: only flipper holds one";
+        const Fixture fixtures[] = {
+            {kDumps + "/pm3-s50-empty.bin", {}},
+            {kDumps + "/pm3-s20-empty.json", {}},
+            {kDumps + "/rfidiot-Mf1k_7b-test.nfc", {}},
+            {kDumps + "/classic-keys.mct", {{Format::Proxmark3Json, unknown9}, {Format::RawBinary, unknown9},
+                                          {Format::Proxmark3Eml, unknown9}}},
+            {kDumps + "/mini-messy.nfc", {{Format::Proxmark3Json, unknown}, {Format::RawBinary, unknown},
+                                        {Format::Proxmark3Eml, unknown}}},
+            {kDumps + "/pm3-ntag216-empty.json", {{Format::MctText, notClassic}}},
+            {kDumps + "/ultralight-16p.bin", {{Format::MctText, notClassic}}},
+            {kDumps + "/flipper-Slix_cap_default.nfc",
+             {{Format::Proxmark3Json, iso}, {Format::RawBinary, iso}, {Format::Proxmark3Eml, iso},
+              {Format::MctText, "an ISO 15693 tag cannot be written as MCT text: MCT text holds Classic cards only"}}},
+        };
+        for (const Fixture &f : fixtures) {
+            auto refusal = [&](Format format) -> QString {
+                for (const auto &[refused, why] : f.refused)
+                    if (refused == format)
+                        return why.contains("%1") ? why.arg(formatName(format)) : why;
+                return {};
+            };
+            for (Format from : formats)
+                for (Format to : formats) {
+                    const QString why = !refusal(from).isEmpty() ? refusal(from) : refusal(to);
+                    QTest::addRow("%s: %s to %s", QFileInfo(q(f.path)).fileName().toUtf8().constData(),
+                                  formatShortName(from), formatShortName(to))
+                        << q(f.path) << int(from) << int(to) << why;
+                }
+        }
+    }
+    void convertEveryPair()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QString, refusal);
+        const LoadResult original = loadDump(path.toStdString());
+        QVERIFY2(original, original.error.c_str());
+        // Names that tell no format: the format comes from the argument alone.
+        QTemporaryDir dir;
+        const std::string first = dir.filePath("first").toStdString(), second = dir.filePath("second").toStdString();
+        ConvertResult r = convertDump(path.toStdString(), first, Format(from));
+        if (r)
+            r = convertDump(first, second, Format(to));
+        if (!refusal.isEmpty()) {
+            QVERIFY(!r);
+            QVERIFY2(q(r.error).endsWith(": " + refusal), r.error.c_str());
+            QVERIFY(!QFile::exists(q(second)));
+            return;
+        }
+        QVERIFY2(r, r.error.c_str());
+        QCOMPARE(int(r.from), from);
+        QCOMPARE(int(r.to), to);
+        const LoadResult converted = loadDump(second);
+        QVERIFY2(converted, converted.error.c_str());
+        QCOMPARE(int(converted.format), to);
+        // Raw binary and .eml keep an NTAG's memory but not its version,
+        // signature and counters; everything else keeps the whole card.
+        Card want = *original.card;
+        auto *u = std::get_if<UltralightDump>(&want);
+        const auto memoryOnly = {Format::RawBinary, Format::Proxmark3Eml};
+        if (u && (std::count(memoryOnly.begin(), memoryOnly.end(), Format(from)) ||
+                  std::count(memoryOnly.begin(), memoryOnly.end(), Format(to)))) {
+            u->version = {};
+            u->signature = {};
+            u->tearing = {};
+        }
+        compareCards(*converted.card, want);
+    }
+
+    void unknownBytes()
+    {
+        QTemporaryDir dir;
+        const std::string mct = dir.filePath("card.mct").toStdString();
+        QVERIFY(convertDump(kDumps + "/mini-messy.nfc", mct));
+        const std::string text = readFile(mct);
+        QVERIFY(text.find("\n------------FF078069FFFFFFFFFFFF\n") != std::string::npos);
+        QVERIFY(text.find("\nA0A1A2A3A4A5FF078069------------\n") != std::string::npos);
+        const auto &d = as<ClassicDump>(loadDump(mct));
+        QCOMPARE(int(d.blocks[3].known), 0xFFC0);
+        QCOMPARE(int(d.blocks[7].known), 0x03FF);
+
+        // A format without a mark for them refuses, naming the block, and writes nothing.
+        const std::string bin = dir.filePath("card.bin").toStdString();
+        const ConvertResult r = convertDump(mct, bin);
+        QVERIFY(!r);
+        QCOMPARE(q(r.error), q(bin) + ": block 3 has 6 unknown bytes (and 1 more block too): raw binary has no mark "
+                                      "for an unknown byte; write flipper or mct to keep them unknown");
+        QVERIFY(!QFile::exists(q(bin)));
+        QVERIFY(!QFile::exists(q(bin + ".saving")));
+
+        // Ultralight pages not read are unknown too.
+        UltralightDump u = as<UltralightDump>(loadDump(kDumps + "/pm3-ntag216-empty.json"));
+        u.pagesRead = 16;
+        const EncodeResult e = encodeDump(u, Format::Proxmark3Eml);
+        QVERIFY(!e);
+        QCOMPARE(q(e.error), QStringLiteral("pages 16 to 230 were not read: Proxmark3 .eml has no mark for unknown "
+                                            "bytes; write flipper to keep them unread"));
+    }
+
+    // A format that leaves out what the card has says so; one that keeps it all says nothing.
+    void leftOutFields_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("sak");   // -1: as loaded
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("warning");
+        const std::string ntag = kDumps + "/pm3-ntag216-empty.json", mini = kDumps + "/pm3-s20-empty.json";
+        QTest::newRow("NTAG to raw") << q(ntag) << -1 << "card.bin"
+                                     << "raw binary does not keep the card's version, signature and tearing flags: "
+                                        "written without them";
+        QTest::newRow("NTAG to JSON") << q(ntag) << -1 << "card.json" << "";
+        QTest::newRow("Classic to eml") << q(mini) << -1 << "card.eml" << "";
+        QTest::newRow("Classic with another SAK to mct")
+            << q(mini) << 0x88 << "card.mct" << "MCT text does not keep the card's SAK: written without it";
+        QTest::newRow("Classic with another SAK to JSON") << q(mini) << 0x88 << "card.json" << "";
+    }
+    void leftOutFields()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, sak);
+        QFETCH(QString, name);
+        QFETCH(QString, warning);
+        Card card = *loadDump(path.toStdString()).card;
+        if (sak >= 0)
+            std::get<ClassicDump>(card).sak = uint8_t(sak);
+        QTemporaryDir dir;
+        const std::string out = dir.filePath(name).toStdString();
+        std::vector<std::string> warnings;
+        std::string error;
+        QVERIFY2(saveDump(card, formatByExtension(out), out, &error, &warnings), error.c_str());
+        QCOMPARE(warnings.size(), size_t(warning.isEmpty() ? 0 : 1));
+        if (!warning.isEmpty())
+            QCOMPARE(q(warnings[0]), q(out) + ": " + warning);
+    }
+
+    // The explicit format wins; without one, the output's extension tells it.
+    void extensionRule_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("to");   // a short name, or "" for none
+        QTest::addColumn<int>("format");   // Unknown: refused
+        QTest::newRow(".nfc") << "card.nfc" << "" << int(Format::FlipperNfc);
+        QTest::newRow(".JSON") << "card.JSON" << "" << int(Format::Proxmark3Json);
+        QTest::newRow(".bin") << "card.bin" << "" << int(Format::RawBinary);
+        QTest::newRow(".mfd") << "card.mfd" << "" << int(Format::RawBinary);
+        QTest::newRow(".dump") << "card.dump" << "" << int(Format::RawBinary);
+        QTest::newRow(".eml") << "card.eml" << "" << int(Format::Proxmark3Eml);
+        QTest::newRow(".txt") << "card.txt" << "" << int(Format::MctText);
+        QTest::newRow(".mct") << "card.mct" << "" << int(Format::MctText);
+        QTest::newRow("name over extension") << "card.txt" << "PM3-JSON" << int(Format::Proxmark3Json);
+        QTest::newRow("name, no extension") << "card" << "eml" << int(Format::Proxmark3Eml);
+        QTest::newRow("no extension") << "card" << "" << int(Format::Unknown);
+        QTest::newRow("other extension") << "card.png" << "" << int(Format::Unknown);
+        QTest::newRow("dot in a folder only") << "cards.nfc/card" << "" << int(Format::Unknown);
+        QTest::newRow("hidden file") << ".nfc" << "" << int(Format::Unknown);
+    }
+    void extensionRule()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, to);
+        QFETCH(int, format);
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath("cards.nfc");
+        const std::string out = dir.filePath(name).toStdString();
+        const Format asked = to.isEmpty() ? Format::Unknown : formatByShortName(to.toStdString());
+        QVERIFY(to.isEmpty() || asked != Format::Unknown);
+        const ConvertResult r = convertDump(kDumps + "/pm3-s20-empty.json", out, asked);
+        if (format == int(Format::Unknown)) {
+            QVERIFY(!r);
+            QCOMPARE(q(r.error), q(out) + ": the file name does not tell the format to write: name the format "
+                                          "(flipper, pm3-json, raw, eml or mct) or end the name in .nfc, .json, "
+                                          ".bin, .mfd, .dump, .eml, .txt or .mct");
+            QVERIFY(!QFileInfo(q(out)).isFile());
+            return;
+        }
+        QVERIFY2(r, r.error.c_str());
+        QCOMPARE(int(r.to), format);
+        QCOMPARE(int(loadDump(out).format), format);
+    }
+
+    void describeClassic()
+    {
+        const std::string text = describeDump(*loadDump(kDumps + "/classic-keys.mct").card);
+        const char *lines[] = {
+            "MIFARE Classic Mini, UID 11 22 33 44, ATQA 00 04, SAK 09, 5 sectors of 20 blocks\n",
+            // The transport configuration: key B is readable, hence no key.
+            "\nSector 0: key A FF FF FF FF FF FF, key B FF FF FF FF FF FF, access bits FF 07 80 69 (key B is "
+            "readable: it serves as data, not as a key)\n",
+            "\n  Block 1   00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00  read AB, write AB, increment AB, "
+            "decrement AB\n",
+            "\n  Block 3   FF FF FF FF FF FF FF 07 80 69 FF FF FF FF FF FF  key A write A; access bits read A, write "
+            "A; key B read A, write A\n",
+            "\nSector 1: key A A0 A1 A2 A3 A4 A5, key B B0 B1 B2 B3 B4 B5, access bits 78 77 88 69\n",
+            "\n  Block 5   00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00  read AB, write B\n",
+            "\n  Block 7   A0 A1 A2 A3 A4 A5 78 77 88 69 B0 B1 B2 B3 B4 B5  key A write B; access bits read AB, write "
+            "B; key B read never, write B\n",
+            // Each block group its own conditions; a value block's value.
+            "\nSector 2: key A D3 F7 D3 F7 D3 F7, key B unknown, access bits E6 9D 21 69\n",
+            "\n  Block 8   64 00 00 00 9B FF FF FF 64 00 00 00 04 FB 04 FB  value 100 (address 04); read AB, write B, "
+            "increment B, decrement AB\n",
+            "\n  Block 9   00 11 22 33 ?? ?? ?? ?? ?? ?? ?? ?? CC DD EE FF  read AB, write never, decrement AB\n",
+            "\n  Block 10  00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00  read AB, write AB, increment AB, "
+            "decrement AB\n",
+            "\n  Block 11  D3 F7 D3 F7 D3 F7 E6 9D 21 69 ?? ?? ?? ?? ?? ??  key A write B; access bits read AB, write "
+            "never; key B read never, write B\n",
+            "\nSector 3: key A FF FF FF FF FF FF, key B FF FF FF FF FF FF, access bits FF FF FF 69 invalid (their "
+            "inverted copies disagree: a card refuses every access to the sector)\n",
+            "\n  Block 12  00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00  no access\n",
+            "\nSector 4: key A unknown, key B unknown, access bits unknown\n",
+            "\n  Block 19  ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ??  access unknown\n",
+        };
+        for (const char *line : lines)
+            QVERIFY2(text.find(line) != std::string::npos, line);
+        QCOMPARE(std::count(text.begin(), text.end(), '\n'), 1 + 5 + 20);
+    }
+
+    void describeLocks()
+    {
+        UltralightDump u = as<UltralightDump>(loadDump(kDumps + "/pm3-ntag216-empty.json"));
+        u.pages[2][2] = 0x10;   // static lock bit of page 4
+        u.pages[226][1] = 0x20; // dynamic lock bit 13: pages 224 and 225
+        u.pagesRead = 229;
+        const std::string ntag = describeDump(u);
+        for (const char *line :
+             {"NTAG216, UID 04 58 69 D2 9C 39 80, ATQA 00 44, SAK 00, 231 pages (229 read)\n",
+              "\nStatic lock bytes 10 00 (page 2), dynamic lock bytes 00 20 00 (page 226)\n",
+              "\n  Page 3    E1 10 6D 00  capability container (one-time programmable)\n",
+              "\n  Page 4    03 00 FE 00  locked\n", "\n  Page 5    00 00 00 00\n", "\n  Page 223  00 00 00 00\n",
+              "\n  Page 224  00 00 00 00  locked\n", "\n  Page 226  00 20 00 BD  dynamic lock bytes\n",
+              "\n  Page 227  04 00 00 FF  configuration\n", "\n  Page 229  ?? ?? ?? ??  not read\n"})
+            QVERIFY2(ntag.find(line) != std::string::npos, line);
+
+        Iso15693Dump v = as<Iso15693Dump>(loadDump(kDumps + "/flipper-Slix_cap_default.nfc"));
+        v.security[1] = 0x01;
+        v.afiLocked = false;
+        const std::string slix = describeDump(v);
+        for (const char *line : {"ISO 15693 (SLIX), UID E0 04 01 08 49 D0 DC 81, DSFID 01 (locked), AFI 3D, IC "
+                                 "reference 01, 80 blocks of 4 bytes\n",
+                                 "\n  Block 0   03 0A 82 ED\n", "\n  Block 1   86 39 61 D2  locked\n",
+                                 "\nPassword Privacy: 0F 0F 0F 0F\n"})
+            QVERIFY2(slix.find(line) != std::string::npos, line);
     }
 };
 

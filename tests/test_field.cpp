@@ -4,11 +4,14 @@
 #include <QDir>
 #include <QFile>
 #include <QAction>
+#include <QFileInfo>
 #include <QListWidget>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,11 +23,9 @@ using namespace rfid;
 using namespace rfid::test;
 
 namespace {
-const QString kDumps = QStringLiteral(RFID_DUMPS_DIR);
-const QString kOwn = QStringLiteral(RFID_OWN_FIXTURES);
-const QString kSlix = kDumps + QStringLiteral("/flipper-Slix_cap_default.nfc");
-const QString kS50 = kDumps + QStringLiteral("/pm3-s50-empty.bin");
-const QString kNtag = kDumps + QStringLiteral("/pm3-ntag216-empty.json");
+const QString kSlix = fixture(QStringLiteral("flipper-Slix_cap_default.nfc"));
+const QString kS50 = fixture(QStringLiteral("pm3-s50-empty.bin"));
+const QString kNtag = fixture(QStringLiteral("pm3-ntag216-empty.json"));
 const QString kAuthFailed = QStringLiteral("密码认证没通过....");
 // The SLIX tag's UID as a command carries it (least significant byte first).
 const QString kSlixUid = QStringLiteral("81DCD049080104E0");
@@ -73,6 +74,15 @@ void apply(Window &w, const QStringList &settings)
         else
             w.setText(name, value);
     }
+}
+
+// The program itself, offscreen.
+void startTool(QProcess &tool, const QStringList &arguments)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    tool.setProcessEnvironment(env);
+    tool.start(QCoreApplication::applicationDirPath() + QStringLiteral("/rfid"), arguments);
 }
 
 // Reads blocks of the tag with the UID through the ISO15693 page; the data as hex.
@@ -160,6 +170,12 @@ class TestField : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        const QString missing = missingFixtures();
+        QVERIFY2(missing.isEmpty(), qPrintable(missing));
+    }
+
     void init() { resetVirtualReader(); }
 
     // The SLIX dump in the inventory, its system information, a block write
@@ -217,8 +233,8 @@ private slots:
             "Refused: " + outOfRange + ": line 8: Block 64 out of range: a Classic 1K has blocks 0 to 63",
             "Refused: " + truncated + ": line 4: truncated: the file ends inside an object",
             "Refused: " + odd
-                + ": a binary file of 1000 bytes is no dump: a raw dump has 64 (Ultralight), 320, 1024, 2048 or 4096"
-                  " bytes (Classic)",
+                + ": a binary file of 1000 bytes is no dump: a raw dump has 64, 80, 164, 168, 180, 540 or 924 bytes"
+                  " (Ultralight/NTAG), 320, 1024, 2048 or 4096 bytes (Classic)",
         };
         QCOMPARE(lines.mid(0, expected.size()), expected);
         QVERIFY(lines.value(5).startsWith("Refused: " + dir.filePath("missing.nfc") + ": "));
@@ -259,15 +275,85 @@ private slots:
                                              ""}));
     }
 
+    // The save folder is made at start; one that cannot be used is said at
+    // once, while the operator's writes can still go elsewhere.
+    void saveFolderCheckedAtStart_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("made at start") << "new/saved" << "";
+        QTest::newRow("cannot be made") << "/proc/nope" << "No such file or directory";
+        QTest::newRow("nothing can be written in it") << "/proc" << "no file can be written in it: ";
+        QTest::newRow("a file") << "file.txt" << "Not a directory";
+    }
+    void saveFolderCheckedAtStart()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        writeFile(dir, "file.txt", "not a folder");
+        const QString path = folder.startsWith(u'/') ? folder : dir.filePath(folder);
+        Window w(options({}, path));
+        const QStringList lines = w.takeLines();
+        if (reason.isEmpty()) {
+            QCOMPARE(lines, QStringList());
+            QVERIFY(QFileInfo(path).isDir());
+            QCOMPARE(QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+            return;
+        }
+        QCOMPARE(lines.size(), 2);
+        const QString head = path + ": no folder to save the cards in (" + reason;
+        QVERIFY2(lines[0].startsWith(head), qPrintable(lines[0]));
+        QVERIFY(lines[0].endsWith(QStringLiteral("   <time>")));
+    }
+
+    // The program says it on the standard error too, at start.
+    void unusableSaveFolderOnStandardError()
+    {
+        QProcess tool;
+        startTool(tool, {"--reader", "virtual", "--save-field", "/proc/nope"});
+        QVERIFY(tool.waitForStarted());
+        QByteArray err;
+        QTRY_VERIFY_WITH_TIMEOUT((err += tool.readAllStandardError()).contains("/proc/nope: no folder to save"), 10000);
+        QCOMPARE(tool.state(), QProcess::Running);
+        tool.terminate();
+        QVERIFY(tool.waitForFinished(10000));
+    }
+
+    // SIGTERM and SIGINT end the program as a window close does: the cards
+    // are saved.
+    void savedOnStopSignal_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+    }
+    void savedOnStopSignal()
+    {
+        QFETCH(int, signal);
+        QTemporaryDir dir;
+        const QString saveDir = dir.filePath("saved");
+        QProcess tool;
+        startTool(tool, {"--reader", "virtual", "--field", fieldFile(dir, {kSlix}), "--save-field", saveDir});
+        QVERIFY(tool.waitForStarted());
+        // The folder is made at start, after the signals are taken.
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(saveDir).isDir(), 10000);
+        QCOMPARE(::kill(pid_t(tool.processId()), signal), 0);
+        QVERIFY(tool.waitForFinished(10000));
+        QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(tool.exitCode(), 0);
+        QVERIFY(QFile::exists(saveDir + "/flipper-Slix_cap_default.nfc"));
+        QVERIFY(tool.readAllStandardError().contains("Saved " + saveDir.toUtf8()));
+    }
+
     // Every real dump of the fixtures goes into one field.
     void everyFixtureLoads()
     {
         QTemporaryDir dir;
-        const QStringList files = QDir(kDumps).entryList({"*.nfc", "*.json", "*.bin"}, QDir::Files, QDir::Name);
-        QCOMPARE(files.size(), 5);
         QStringList paths;
-        for (const QString &f : files)
-            paths << kDumps + u'/' + f;
+        for (const char *f : {"flipper-Slix_cap_default.nfc", "pm3-ntag216-empty.json", "pm3-s20-empty.json",
+                              "pm3-s50-empty.bin", "rfidiot-Mf1k_7b-test.nfc"})
+            paths << fixture(QLatin1String(f));
         Window w(options(fieldFile(dir, paths)));
         QCOMPARE(w.takeLines(),
                  QStringList({
@@ -291,9 +377,9 @@ private slots:
         QTest::addColumn<QList<int>>("keyBHidden");
         QTest::addColumn<QList<int>>("keyAUnknown");
         QTest::newRow("raw binary 1K") << kS50 << QList<int>{} << QList<int>{};
-        QTest::newRow("Proxmark3 JSON Mini") << kDumps + "/pm3-s20-empty.json" << QList<int>{} << QList<int>{};
-        QTest::newRow("Flipper 1K, 7-byte UID") << kDumps + "/rfidiot-Mf1k_7b-test.nfc" << QList<int>{} << QList<int>{};
-        QTest::newRow("own Mini: key B hidden, key A unknown") << kOwn + "/field-mini.nfc" << QList<int>{1} << QList<int>{2};
+        QTest::newRow("Proxmark3 JSON Mini") << fixture("pm3-s20-empty.json") << QList<int>{} << QList<int>{};
+        QTest::newRow("Flipper 1K, 7-byte UID") << fixture("rfidiot-Mf1k_7b-test.nfc") << QList<int>{} << QList<int>{};
+        QTest::newRow("own Mini: key B hidden, key A unknown") << fixture("field-mini.nfc") << QList<int>{1} << QList<int>{2};
     }
     void classicBlocks()
     {
@@ -333,7 +419,7 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::newRow("NTAG216, 231 pages") << kNtag;
-        QTest::newRow("Ultralight, 16 pages") << kOwn + "/ultralight-16p.bin";
+        QTest::newRow("Ultralight, 16 pages") << fixture("ultralight-16p.bin");
     }
     void ultralightPages()
     {

@@ -1,4 +1,7 @@
 // Hex text, frames, response judging, reasons, time stamps and the transport.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "../link/frame.h"
@@ -166,6 +169,36 @@ private slots:
         QCOMPARE(failed.recdata, QString());
     }
 
+    // A library may return a status instead of a count: the frame in the
+    // buffer is the answer all the same.
+    void transportReadsTheBuffer_data()
+    {
+        QTest::addColumn<int>("reported");
+        QTest::newRow("0") << 0;
+        QTest::newRow("1, a whole frame") << 1;
+        QTest::newRow("more than the buffer") << 4096;
+    }
+    void transportReadsTheBuffer()
+    {
+        QFETCH(int, reported);
+        test::Scripted script;
+        ReaderLibrary lib(test::scriptedPath());
+        const QByteArray request = test::bytes(QStringLiteral("AA 00 01 83 82 BB"));
+        script.reset();
+        script.respond(test::bytes(QStringLiteral("AA 00 03 00 01 02 00 BB")), reported);
+        QCOMPARE(exchange(lib, request).recdata, QStringLiteral("AA000300010200BB"));
+        // Still no answer when the buffer holds no frame.
+        script.reset();
+        script.respond(test::bytes(QStringLiteral("00 00 03 00 01 02 00 BB")), reported);
+        QCOMPARE(exchange(lib, request).recdata, QString());
+        // A length byte past the buffer reads no further than a read may deliver.
+        script.reset();
+        script.respond(test::bytes(QStringLiteral("AA 00 FF 00")), reported);
+        const QString longest = exchange(lib, request).recdata;
+        QCOMPARE(longest.size(), 2 * kReadMaxLength);
+        QVERIFY(longest.startsWith(QStringLiteral("AA00FF00")));
+    }
+
     void libraryErrors()
     {
         ReaderLibrary missing(QStringLiteral("/nonexistent/libreader.so"));
@@ -177,13 +210,23 @@ private slots:
         QVERIFY2(r.error.endsWith(QStringLiteral("lacks the export hidReadData")), qPrintable(r.error));
     }
 
+    // Beside the executable in the build tree, in the private folder of an
+    // installed one; a path as given.
     void libraryChoice()
     {
-        QCOMPARE(readerLibraryPath(QStringLiteral("virtual"), QStringLiteral("/opt/rfid")),
-                 QStringLiteral("/opt/rfid/librfidvirtual.so"));
-        QCOMPARE(readerLibraryPath(QStringLiteral("hid"), QStringLiteral("/opt/rfid")),
-                 QStringLiteral("/opt/rfid/librfidhid.so"));
-        QCOMPARE(readerLibraryPath(QStringLiteral("./x.so"), QStringLiteral("/opt/rfid")), QStringLiteral("./x.so"));
+        QTemporaryDir root;
+        const QString bin = root.filePath(QStringLiteral("bin"));
+        const QString installed = installedReaderDir(bin);
+        QVERIFY2(installed.startsWith(root.path() + u'/') && installed.endsWith(QStringLiteral("/rfid")),
+                 qPrintable(installed));
+        QVERIFY(QDir().mkpath(installed) && QDir().mkpath(bin));
+        QFile(bin + QStringLiteral("/librfidvirtual.so")).open(QIODevice::WriteOnly);
+        QFile(installed + QStringLiteral("/librfidhid.so")).open(QIODevice::WriteOnly);
+        QCOMPARE(readerLibraryPath(QStringLiteral("virtual"), bin), bin + QStringLiteral("/librfidvirtual.so"));
+        QCOMPARE(readerLibraryPath(QStringLiteral("hid"), bin), installed + QStringLiteral("/librfidhid.so"));
+        QCOMPARE(readerLibraryPath(QStringLiteral("hid"), QStringLiteral("/nonexistent/bin")),
+                 installedReaderDir(QStringLiteral("/nonexistent/bin")) + QStringLiteral("/librfidhid.so"));
+        QCOMPARE(readerLibraryPath(QStringLiteral("./x.so"), bin), QStringLiteral("./x.so"));
     }
 };
 

@@ -85,8 +85,11 @@ private slots:
         QTest::newRow("code 04 is none") << "00 04 FF 00 00 00"
                                          << formatLines("", "add semicolon", "do not add , ", "do not add ? ",
                                                         "do not add enter ");
-        QTest::newRow("missing flags read as added")
-            << "05 0F 00" << formatLines("10 no.in D", "do not add semicolon ", "add ,", "add ?", "add enter");
+        // Only data bytes are read: a check or end byte is never a code or a flag.
+        const QStringList corrupted = {"data error,please check data..   <time>", ""};
+        QTest::newRow("code would be the check byte") << "07" << corrupted;
+        QTest::newRow("flag would be the check byte") << "00 05 01" << corrupted;
+        QTest::newRow("one flag short") << "05 0F 00 00 00" << corrupted;
     }
     void readLines()
     {

@@ -121,6 +121,22 @@ private slots:
         QCOMPARE(w.find(QStringLiteral("Edit4"))->toolTip(), QStringLiteral("要设置的新地址 ,十六进制表示。"));
     }
 
+    // A rate typed and confirmed with Enter is the one to send, never a new item.
+    void typedBaudIsNotKept()
+    {
+        Window w(scriptedPath());
+        auto *pages = w.find<QTabWidget>(QStringLiteral("PageControl1"));
+        pages->setCurrentWidget(w.find(QStringLiteral("TabSheet4")));
+        auto *baud = w.find<QComboBox>(QStringLiteral("ComboBox5"));
+        baud->setFocus();
+        baud->lineEdit()->selectAll();
+        QTest::keyClicks(baud->lineEdit(), QStringLiteral("4800"));
+        QTest::keyClick(baud->lineEdit(), Qt::Key_Return);
+        QCOMPARE(baud->count(), 5);
+        QCOMPARE(baud->findText(QStringLiteral("4800")), -1);
+        QCOMPARE(baud->currentText(), QStringLiteral("4800"));
+    }
+
     void tabShowsOnlyWithAllPages()
     {
         for (const bool all : {false, true}) {

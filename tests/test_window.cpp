@@ -1,6 +1,7 @@
 // The main window: its frame, the standard exchange's outcomes as the log
 // shows them, and the mends of the link (through the real library loading).
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -10,13 +11,16 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
 #include <sys/resource.h>
 
+#include "../app/stopsignals.h"
 #include "support.h"
 
 using namespace rfid;
@@ -47,6 +51,65 @@ int closeDuringWait()
     std::fflush(stdout);
     w.click(QStringLiteral("Button24"));
     return 3;
+}
+// Changes the page of the window's page control by one route of the operator,
+// an accessibility client or the program; target is the page asked for by
+// the routes that name one.
+void takeRoute(Window &w, const QString &route, int target)
+{
+    auto *pages = w.find<QTabWidget>(QStringLiteral("PageControl1"));
+    QTabBar *bar = pages->tabBar();
+    if (route == QLatin1String("Right on the tab bar")) {
+        QTest::keyClick(bar, Qt::Key_Right);
+    } else if (route == QLatin1String("Ctrl+Tab")) {
+        QTest::keyClick(w.form().windowHandle(), Qt::Key_Tab, Qt::ControlModifier);
+    } else if (route == QLatin1String("Ctrl+Shift+Tab")) {
+        QTest::keyClick(w.form().windowHandle(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    } else if (route == QLatin1String("wheel")) {
+        const QPointF at = bar->rect().center();
+        QWheelEvent wheel(at, bar->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bar, &wheel);
+    } else if (route == QLatin1String("setCurrentIndex")) {
+        pages->setCurrentIndex(target);
+    } else if (route == QLatin1String("accessible select tab")) {
+        QAccessibleInterface *tab = QAccessible::queryAccessibleInterface(bar)->child(target);
+        tab->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    } else if (route == QLatin1String("click on the tab")) {
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(target).center());
+    } else {
+        qFatal("no route %s", qPrintable(route));
+    }
+}
+
+// How often the page-change handler ran: CheckBox5 ticks itself again each
+// time it is cleared.
+struct PageChangeCount {
+    explicit PageChangeCount(Window &w)
+        : box(w.find<QAbstractButton>(QStringLiteral("CheckBox5")))
+    {
+        box->setChecked(true);
+        QObject::connect(box, &QAbstractButton::toggled, box, [this](bool on) {
+            if (!on) {
+                ++count;
+                box->setChecked(true);
+            }
+        });
+    }
+    QAbstractButton *box;
+    int count = 0;
+};
+
+const QStringList kRoutes = {"Right on the tab bar", "Ctrl+Tab",        "Ctrl+Shift+Tab",
+                             "wheel",               "setCurrentIndex", "accessible select tab"};
+
+// Child mode: two stop signals before the loop runs; the second ends at once.
+int secondSignal()
+{
+    StopSignals stop;
+    std::raise(SIGTERM);
+    std::raise(SIGTERM);
+    return 3;   // not reached
 }
 } // namespace
 
@@ -109,6 +172,83 @@ private slots:
             QStringLiteral("^   \\d{4}\\.\\d\\d\\.\\d\\d   (0[1-9]|1[0-2]):[0-5]\\d:[0-5]\\d [AP]M   $"));
         QVERIFY2(format.match(first).hasMatch(), qPrintable(first));
         QTRY_VERIFY_WITH_TIMEOUT(clock->text() != first, 1500);
+    }
+
+    // A screen reader reads the time itself; "Clock" is only the description.
+    void clockIsReadAloud()
+    {
+        Window w(scriptedPath(), false);
+        auto *clock = w.find<QLabel>(QStringLiteral("StatusPanel3"));
+        QTRY_VERIFY_WITH_TIMEOUT(!clock->text().isEmpty(), 1500);
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(clock);
+        QCOMPARE(a->text(QAccessible::Name), clock->text());
+        QCOMPARE(a->text(QAccessible::Description), QStringLiteral("Clock"));
+    }
+
+    // In the standard layout no route makes a hidden page current, and a
+    // refused change is no change: the loops go on.
+    void hiddenPagesStayHidden_data()
+    {
+        QTest::addColumn<QString>("route");
+        for (const QString &route : kRoutes)
+            QTest::newRow(qPrintable(route)) << route;
+    }
+    void hiddenPagesStayHidden()
+    {
+        QFETCH(QString, route);
+        Window w(scriptedPath(), false);
+        auto *pages = w.find<QTabWidget>(QStringLiteral("PageControl1"));
+        w.form().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.form()));
+        pages->tabBar()->setFocus();
+        PageChangeCount changes(w);
+        takeRoute(w, route, 2);
+        QCoreApplication::processEvents();
+        QCOMPARE(pages->currentIndex(), 0);
+        QCOMPARE(pages->tabBar()->currentIndex(), 0);
+        QVERIFY(pages->widget(0)->isVisible());
+        for (int i = 1; i < pages->count(); ++i)
+            QVERIFY2(!pages->widget(i)->isVisible(), qPrintable(QString::number(i)));
+        QCOMPARE(changes.count, 0);
+    }
+
+    // With every page shown each route changes the page, and the change ends
+    // a running loop (CheckBox2 on S50/S70) and runs the handler exactly once.
+    void everyPageChangeEndsTheLoops_data()
+    {
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<int>("page");
+        const int pages[] = {3, 3, 1, 3, 4, 5};
+        for (int i = 0; i < kRoutes.size(); ++i)
+            QTest::newRow(qPrintable(kRoutes[i])) << kRoutes[i] << pages[i];
+        QTest::newRow("click on the tab") << "click on the tab" << 0;
+    }
+    void everyPageChangeEndsTheLoops()
+    {
+        QFETCH(QString, route);
+        QFETCH(int, page);
+        Window w(scriptedPath(), true);
+        auto *pages = w.find<QTabWidget>(QStringLiteral("PageControl1"));
+        w.form().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.form()));
+        pages->setCurrentIndex(2);
+        pages->tabBar()->setFocus();
+        w.setText(QStringLiteral("Edit22"), QStringLiteral("20"));
+        PageChangeCount changes(w);
+        auto *loop = w.find<QAbstractButton>(QStringLiteral("CheckBox2"));
+        bool stoppedByTest = false;
+        QTimer::singleShot(150, &w.form(), [&] { takeRoute(w, route, page); });
+        QTimer::singleShot(3000, &w.form(), [&] {
+            stoppedByTest = loop->isChecked();
+            loop->setChecked(false);
+        });
+        loop->click();   // returns when the loop ends
+        QVERIFY(!stoppedByTest);
+        QVERIFY(!loop->isChecked());
+        QCOMPARE(pages->currentIndex(), page);
+        QVERIFY(pages->currentWidget()->isVisible());
+        QCoreApplication::processEvents();
+        QCOMPARE(changes.count, 1);
     }
 
     void pauseGuard()
@@ -230,6 +370,25 @@ private slots:
         QVERIFY(lines.value(3).startsWith(QStringLiteral("The frame of 263 bytes is longer than 255 bytes")));
     }
 
+    // The debug echo shows only frames that go out.
+    void refusedFrameIsNotEchoed()
+    {
+        Window w(scriptedPath());
+        Scripted script;
+        w.check(QStringLiteral("RadioButton4"));
+        w.check(QStringLiteral("RadioButton15"));
+        w.check(QStringLiteral("CheckBox19"));
+        w.setText(QStringLiteral("Edit23"), QString(2 * 250, u'A'));
+        w.click(QStringLiteral("Button24"));
+        w.form().SendHex(QStringLiteral("AA 00 01 83 82 B"));
+        QCOMPARE(script.requestCount(), 0);
+        const QStringList lines = w.lines();
+        QVERIFY2(lines.size() == 6, qPrintable(lines.join(u'|')));
+        QVERIFY(lines[0].startsWith(QStringLiteral("The frame of 263 bytes is longer than 255 bytes")));
+        QCOMPARE(lines.mid(1, 3), QStringList({"", kNoDataEn, ""}));
+        QVERIFY(lines[4].startsWith(QStringLiteral("The frame has an odd number of hex digits")));
+    }
+
     // A click served during another handler's wait does not lend it its answer.
     void nestedClickDuringWait()
     {
@@ -288,6 +447,20 @@ private slots:
         QCOMPARE(f.readAll().count('\n'), 1);
     }
 
+    // A second SIGTERM or SIGINT, while the first is still being served, ends
+    // the program at once.
+    void secondSignalEndsAtOnce()
+    {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("RFID_CHILD"), QStringLiteral("second-signal"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(10000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 128 + SIGTERM);
+    }
+
     void logPaneKeepsOperatorUndo()
     {
         Window w(scriptedPath());
@@ -317,6 +490,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     if (qEnvironmentVariable("RFID_CHILD") == QLatin1String("close-during-wait"))
         return closeDuringWait();
+    if (qEnvironmentVariable("RFID_CHILD") == QLatin1String("second-signal"))
+        return secondSignal();
     TestWindow test;
     return QTest::qExec(&test, argc, argv);
 }

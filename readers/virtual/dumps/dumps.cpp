@@ -1,6 +1,7 @@
 // Card structures, format detection, raw binary dumps and file access.
 #include "dumps.h"
 
+#include <bit>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -88,9 +89,50 @@ const char *formatName(Format f)
     case Format::FlipperNfc: return "Flipper NFC";
     case Format::Proxmark3Json: return "Proxmark3 JSON";
     case Format::RawBinary: return "raw binary";
+    case Format::Proxmark3Eml: return "Proxmark3 .eml";
+    case Format::MctText: return "MCT text";
     case Format::Unknown: break;
     }
     return "unknown";
+}
+
+const char *formatShortName(Format f)
+{
+    switch (f) {
+    case Format::FlipperNfc: return "flipper";
+    case Format::Proxmark3Json: return "pm3-json";
+    case Format::RawBinary: return "raw";
+    case Format::Proxmark3Eml: return "eml";
+    case Format::MctText: return "mct";
+    case Format::Unknown: break;
+    }
+    return "";
+}
+
+Format formatByShortName(std::string_view name)
+{
+    for (Format f : {Format::FlipperNfc, Format::Proxmark3Json, Format::RawBinary, Format::Proxmark3Eml, Format::MctText})
+        if (detail::iequals(name, formatShortName(f)))
+            return f;
+    return Format::Unknown;
+}
+
+Format formatByExtension(const std::string &path)
+{
+    const size_t slash = path.find_last_of('/');
+    const std::string_view name = std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1);
+    const size_t dot = name.find_last_of('.');
+    if (dot == std::string_view::npos || dot == 0)
+        return Format::Unknown;
+    const std::string_view ext = name.substr(dot + 1);
+    static const std::pair<const char *, Format> table[] = {
+        {"nfc", Format::FlipperNfc}, {"json", Format::Proxmark3Json}, {"bin", Format::RawBinary},
+        {"mfd", Format::RawBinary},  {"dump", Format::RawBinary},     {"eml", Format::Proxmark3Eml},
+        {"txt", Format::MctText},    {"mct", Format::MctText}};
+    for (const auto &[e, f] : table)
+        if (detail::iequals(ext, e))
+            return f;
+    return Format::Unknown;
 }
 
 // ---- Shared helpers ----------------------------------------------------------
@@ -151,7 +193,7 @@ static int hexValue(char c)
     return -1;
 }
 
-Bytes parseHex(std::string_view text, int line, const std::string &what, std::vector<bool> *known)
+Bytes parseHex(std::string_view text, int line, const std::string &what, std::vector<bool> *known, char unknownMark)
 {
     Bytes out;
     size_t i = 0;
@@ -168,7 +210,7 @@ Bytes parseHex(std::string_view text, int line, const std::string &what, std::ve
         if (token.size() % 2)
             fail(line, "bad hex " + quoted(token) + " in " + what + ": odd number of digits");
         for (size_t k = 0; k < token.size(); k += 2) {
-            if (known && token[k] == '?' && token[k + 1] == '?') {
+            if (known && token[k] == unknownMark && token[k + 1] == unknownMark) {
                 out.push_back(0);
                 known->push_back(false);
                 continue;
@@ -266,33 +308,126 @@ void checkUidLength(const Bytes &uid, int line, std::initializer_list<size_t> le
 
 // ---- Raw binary dumps: the memory, block after block -------------------------
 
-Card readRaw(std::string_view content)
+std::optional<Bytes> uidFromBlock0(const ClassicBlock &b)
 {
-    const auto *p = reinterpret_cast<const uint8_t *>(content.data());
-    if (content.size() == 64) {
-        // Ultralight: UID0-2 and BCC0 in page 0, UID3-6 in page 1.
-        UltralightDump u;
-        u.uid = {p[0], p[1], p[2], p[4], p[5], p[6], p[7]};
-        u.pages.resize(16);
-        for (size_t i = 0; i < 16; ++i)
-            std::copy(p + 4 * i, p + 4 * i + 4, u.pages[i].begin());
-        u.pagesRead = 16;
-        u.type = ultralightTypeForPages(16);
-        return u;
-    }
-    std::optional<ClassicType> type;
+    if ((b.known & 0x1F) != 0x1F)
+        return std::nullopt;
+    const auto &p = b.bytes;
+    if ((p[0] ^ p[1] ^ p[2] ^ p[3]) == p[4])
+        return Bytes(p.begin(), p.begin() + 4);
+    if ((b.known & 0x7F) != 0x7F)
+        return std::nullopt;
+    return Bytes(p.begin(), p.begin() + 7);
+}
+
+std::optional<ClassicType> classicTypeHoldingSector(int sector)
+{
     for (ClassicType t : {ClassicType::Mini, ClassicType::K1, ClassicType::K2, ClassicType::K4})
-        if (content.size() == size_t(ClassicDump::blockCount(t)) * 16)
-            type = t;
-    if (!type)
-        fail(0, "a binary file of " + std::to_string(content.size()) +
-                    " bytes is no dump: a raw dump has 64 (Ultralight), 320, 1024, 2048 or 4096 bytes (Classic)");
-    // Block 0 tells the UID's length: a 4-byte UID is followed by its BCC.
-    const bool shortUid = (p[0] ^ p[1] ^ p[2] ^ p[3]) == p[4];
-    ClassicDump d = newClassic(*type, Bytes(p, p + (shortUid ? 4 : 7)));
+        if (sector >= 0 && sector < ClassicDump::sectorCount(t))
+            return t;
+    return std::nullopt;
+}
+
+ClassicDump classicFromBlocks(const uint8_t *p, ClassicType type)
+{
+    ClassicBlock block0;
+    std::copy(p, p + 16, block0.bytes.begin());
+    // All bytes are known, so block 0 always tells the UID.
+    ClassicDump d = newClassic(type, *uidFromBlock0(block0));
     for (size_t b = 0; b < d.blocks.size(); ++b)
         std::copy(p + 16 * b, p + 16 * b + 16, d.blocks[b].bytes.begin());
     return d;
+}
+
+UltralightDump ultralightFromPages(const uint8_t *p, size_t count)
+{
+    // UID0-2 and BCC0 in page 0, UID3-6 in page 1.
+    UltralightDump u;
+    u.uid = {p[0], p[1], p[2], p[4], p[5], p[6], p[7]};
+    u.pages.resize(count);
+    for (size_t i = 0; i < count; ++i)
+        std::copy(p + 4 * i, p + 4 * i + 4, u.pages[i].begin());
+    u.pagesRead = int(count);
+    u.type = ultralightTypeForPages(count);
+    return u;
+}
+
+// The page counts ultralightTypeForPages names.
+static constexpr size_t kUltralightPageCounts[] = {16, 20, 41, 42, 45, 135, 231};
+
+bool isUltralightRawSize(size_t bytes)
+{
+    for (size_t pages : kUltralightPageCounts)
+        if (bytes == 4 * pages)
+            return true;
+    return false;
+}
+
+Card readRaw(std::string_view content)
+{
+    const auto *p = reinterpret_cast<const uint8_t *>(content.data());
+    if (isUltralightRawSize(content.size()))
+        return ultralightFromPages(p, content.size() / 4);
+    for (ClassicType t : {ClassicType::Mini, ClassicType::K1, ClassicType::K2, ClassicType::K4})
+        if (content.size() == size_t(ClassicDump::blockCount(t)) * 16)
+            return classicFromBlocks(p, t);
+    fail(0, "a binary file of " + std::to_string(content.size()) +
+                " bytes is no dump: a raw dump has 64, 80, 164, 168, 180, 540 or 924 bytes (Ultralight/NTAG), "
+                "320, 1024, 2048 or 4096 bytes (Classic)");
+}
+
+Bytes knownMemory(const Card &card, Format format)
+{
+    const std::string name = formatName(format);
+    if (const auto *c = std::get_if<ClassicDump>(&card)) {
+        Bytes out;
+        out.reserve(c->blocks.size() * 16);
+        int first = -1, others = 0;
+        for (size_t b = 0; b < c->blocks.size(); ++b) {
+            if (c->blocks[b].allKnown())
+                ;
+            else if (first < 0)
+                first = int(b);
+            else
+                ++others;
+            out.insert(out.end(), c->blocks[b].bytes.begin(), c->blocks[b].bytes.end());
+        }
+        if (first >= 0) {
+            const int unknown = 16 - std::popcount(c->blocks[first].known);
+            fail(0, "block " + std::to_string(first) + " has " + std::to_string(unknown) + " unknown byte" +
+                        (unknown == 1 ? "" : "s") +
+                        (others ? " (and " + std::to_string(others) + " more block" + (others == 1 ? "" : "s") +
+                                      " too)"
+                                : std::string()) +
+                        ": " + name + " has no mark for an unknown byte; write flipper or mct to keep them unknown");
+        }
+        return out;
+    }
+    if (const auto *u = std::get_if<UltralightDump>(&card)) {
+        if (size_t(u->pagesRead) < u->pages.size())
+            fail(0, "pages " + std::to_string(u->pagesRead) + " to " + std::to_string(u->pages.size() - 1) +
+                        " were not read: " + name + " has no mark for unknown bytes; write flipper to keep them unread");
+        Bytes out;
+        for (const auto &page : u->pages)
+            out.insert(out.end(), page.begin(), page.end());
+        return out;
+    }
+    fail(0, "an ISO 15693 tag cannot be written as " + name + ": only flipper holds one");
+}
+
+std::string writeRaw(const Card &card)
+{
+    const Bytes memory = knownMemory(card, Format::RawBinary);
+    if (std::holds_alternative<UltralightDump>(card) && !isUltralightRawSize(memory.size()))
+        fail(0, "an Ultralight/NTAG of " + std::to_string(memory.size() / 4) +
+                    " pages cannot be written as raw binary: its size would not tell the card "
+                    "(16, 20, 41, 42, 45, 135 or 231 pages can)");
+    std::string out(memory.begin(), memory.end());
+    // Bytes that all happen to be hex text would be taken for a text dump.
+    if (detectFormat(out) != Format::RawBinary)
+        fail(0, "the card's bytes read as a text dump (" + std::string(formatName(detectFormat(out))) +
+                    "): raw binary would not load back as this card; write another format");
+    return out;
 }
 
 } // namespace detail
@@ -316,42 +451,56 @@ bool looksLikeText(std::string_view s)
 // before the header does not hide the file's format.
 bool hasFlipperHeader(std::string_view s)
 {
-    size_t pos = 0;
-    while (pos < s.size()) {
-        size_t end = s.find('\n', pos);
-        if (end == std::string_view::npos)
-            end = s.size();
-        const std::string_view line = detail::trim(s.substr(pos, end - pos));
-        pos = end + 1;
-        if (detail::istartsWith(line, "Filetype:") || detail::istartsWith(line, "Device type:"))
-            return true;
-    }
-    return false;
+    bool found = false;
+    detail::forEachLine(s, [&](int, std::string_view line) {
+        found = found || detail::istartsWith(line, "Filetype:") || detail::istartsWith(line, "Device type:");
+    });
+    return found;
+}
+
+// Without a UTF-8 byte order mark.
+std::string_view textOf(std::string_view content)
+{
+    return content.substr(0, 3) == "\xEF\xBB\xBF" ? content.substr(3) : content;
 }
 } // namespace
+
+namespace detail {
+Format detectFormat(std::string_view content)
+{
+    const std::string_view text = textOf(content);
+    const bool isText = looksLikeText(text);
+    const std::string_view start = trim(text.substr(0, 64));
+    if (isText && !start.empty() && start[0] == '{')
+        return Format::Proxmark3Json;
+    if (isText && hasFlipperHeader(text))
+        return Format::FlipperNfc;
+    if (isText && looksLikeMct(text))
+        return Format::MctText;
+    if (isText && looksLikeEml(text))
+        return Format::Proxmark3Eml;
+    if (!isText || isUltralightRawSize(content.size()) || content.size() == 320 || content.size() == 1024 ||
+        content.size() == 2048 || content.size() == 4096)
+        return Format::RawBinary;
+    return Format::Unknown;
+}
+} // namespace detail
 
 LoadResult parseDump(std::string_view content, const std::string &name)
 {
     LoadResult r;
-    std::string_view text = content;
-    if (text.substr(0, 3) == "\xEF\xBB\xBF")
-        text.remove_prefix(3);
-    const bool isText = looksLikeText(text);
-    const std::string_view start = detail::trim(text.substr(0, 64));
+    const std::string_view text = textOf(content);
+    r.format = detail::detectFormat(content);
     try {
-        if (isText && !start.empty() && start[0] == '{') {
-            r.format = Format::Proxmark3Json;
-            r.card = detail::readProxmarkJson(text);
-        } else if (isText && hasFlipperHeader(text)) {
-            r.format = Format::FlipperNfc;
-            r.card = detail::readFlipper(text);
-        } else if (content.size() == 64 || content.size() == 320 || content.size() == 1024 ||
-                   content.size() == 2048 || content.size() == 4096 || !isText) {
-            r.format = Format::RawBinary;
-            r.card = detail::readRaw(content);
-        } else {
+        switch (r.format) {
+        case Format::Proxmark3Json: r.card = detail::readProxmarkJson(text); break;
+        case Format::FlipperNfc: r.card = detail::readFlipper(text); break;
+        case Format::MctText: r.card = detail::readMct(text); break;
+        case Format::Proxmark3Eml: r.card = detail::readEml(text); break;
+        case Format::RawBinary: r.card = detail::readRaw(content); break;
+        case Format::Unknown:
             detail::fail(1, "not a card dump: neither a Flipper NFC file (\"Filetype: Flipper NFC device\"), "
-                            "a Proxmark3 JSON dump nor a raw binary dump");
+                            "a Proxmark3 JSON or .eml dump, an MCT dump (\"+Sector: 0\") nor a raw binary dump");
         }
     } catch (const detail::DumpError &e) {
         r.card.reset();
@@ -386,9 +535,77 @@ LoadResult loadDump(const std::string &path)
     return parseDump(content, path);
 }
 
-bool saveFlipperNfc(const Card &card, const std::string &path, std::string *error)
+namespace {
+// The fields of the card that read back different from a file of another
+// format (its memory always reads back the same).
+std::vector<std::string> lostFields(const Card &card, const Card &back)
 {
-    const std::string text = toFlipperNfc(card);
+    std::vector<std::string> lost;
+    auto compare = [&](bool same, const char *name) {
+        if (!same)
+            lost.push_back(name);
+    };
+    if (const auto *c = std::get_if<ClassicDump>(&card)) {
+        const auto &b = std::get<ClassicDump>(back);
+        compare(c->uid == b.uid, "UID (block 0 tells another)");
+        compare(c->atqa == b.atqa, "ATQA");
+        compare(c->sak == b.sak, "SAK");
+    } else if (const auto *u = std::get_if<UltralightDump>(&card)) {
+        const auto &b = std::get<UltralightDump>(back);
+        compare(u->uid == b.uid, "UID (pages 0 and 1 tell another)");
+        compare(u->atqa == b.atqa, "ATQA");
+        compare(u->sak == b.sak, "SAK");
+        compare(u->type == b.type, "chip name");
+        compare(u->version == b.version, "version");
+        compare(u->signature == b.signature, "signature");
+        compare(u->counters == b.counters, "counters");
+        compare(u->tearing == b.tearing, "tearing flags");
+    }
+    return lost;
+}
+} // namespace
+
+EncodeResult encodeDump(const Card &card, Format format)
+{
+    EncodeResult r;
+    try {
+        switch (format) {
+        case Format::FlipperNfc: r.content = toFlipperNfc(card); break;
+        case Format::Proxmark3Json: r.content = detail::writeProxmarkJson(card); break;
+        case Format::RawBinary: r.content = detail::writeRaw(card); break;
+        case Format::Proxmark3Eml: r.content = detail::writeEml(card); break;
+        case Format::MctText: r.content = detail::writeMct(card); break;
+        case Format::Unknown: detail::fail(0, "no format to write the card in"); break;
+        }
+    } catch (const detail::DumpError &e) {
+        r.content.reset();
+        r.error = e.message;
+    }
+    if (r.content && format != Format::FlipperNfc) {
+        const LoadResult back = parseDump(*r.content, formatName(format));
+        const std::vector<std::string> lost = back ? lostFields(card, *back.card) : std::vector<std::string>{};
+        if (!lost.empty()) {
+            std::string list;
+            for (size_t i = 0; i < lost.size(); ++i)
+                list += (i == 0 ? "" : i + 1 == lost.size() ? " and " : ", ") + lost[i];
+            r.warnings.push_back(std::string(formatName(format)) + " does not keep the card's " + list +
+                                 ": written without " + (lost.size() == 1 ? "it" : "them"));
+        }
+    }
+    return r;
+}
+
+bool saveDump(const Card &card, Format format, const std::string &path, std::string *error,
+              std::vector<std::string> *warnings)
+{
+    const EncodeResult encoded = encodeDump(card, format);
+    if (!encoded) {
+        if (error)
+            *error = path + ": " + encoded.error;
+        return false;
+    }
+
+    const std::string &text = *encoded.content;
     const std::string temp = path + ".saving";
     auto failed = [&](const char *why) {
         std::remove(temp.c_str());
@@ -407,7 +624,29 @@ bool saveFlipperNfc(const Card &card, const std::string &path, std::string *erro
     }
     if (std::rename(temp.c_str(), path.c_str()) != 0)
         return failed("cannot be replaced");
+    if (warnings)
+        for (const std::string &w : encoded.warnings)
+            warnings->push_back(path + ": " + w);
     return true;
+}
+
+ConvertResult convertDump(const std::string &in, const std::string &out, Format to)
+{
+    ConvertResult r;
+    r.to = to != Format::Unknown ? to : formatByExtension(out);
+    if (r.to == Format::Unknown) {
+        r.error = out + ": the file name does not tell the format to write: name the format (flipper, pm3-json, "
+                        "raw, eml or mct) or end the name in .nfc, .json, .bin, .mfd, .dump, .eml, .txt or .mct";
+        return r;
+    }
+    const LoadResult loaded = loadDump(in);
+    r.from = loaded.format;
+    if (!loaded) {
+        r.error = loaded.error;
+        return r;
+    }
+    r.done = saveDump(*loaded.card, r.to, out, &r.error, &r.warnings);
+    return r;
 }
 
 } // namespace dumps

@@ -1,5 +1,6 @@
 // Card dumps as operators keep them: loading the common file formats into
-// neutral card structures, and saving a card as a Flipper NFC file (version 4).
+// neutral card structures, writing a card in each of them, converting between
+// them, and a card as text for reading on a terminal.
 // Plain C++ (standard library only), so that the reader emulator can use it.
 #pragma once
 
@@ -111,8 +112,14 @@ using Card = std::variant<ClassicDump, UltralightDump, Iso15693Dump>;
 
 // ---- Loading and saving -----------------------------------------------------
 
-enum class Format { Unknown, FlipperNfc, Proxmark3Json, RawBinary };
-const char *formatName(Format f);
+enum class Format { Unknown, FlipperNfc, Proxmark3Json, RawBinary, Proxmark3Eml, MctText };
+const char *formatName(Format f);        // "Flipper NFC", "Proxmark3 JSON" ...
+const char *formatShortName(Format f);   // "flipper", "pm3-json", "raw", "eml", "mct"
+// By short name (either letter case); Unknown for any other name.
+Format formatByShortName(std::string_view name);
+// By the file name's extension: .nfc, .json, .bin/.mfd/.dump, .eml, .txt/.mct
+// (either letter case); Unknown for any other.
+Format formatByExtension(const std::string &path);
 
 struct LoadResult {
     std::optional<Card> card;   // no value: refused, see error
@@ -123,15 +130,58 @@ struct LoadResult {
     explicit operator bool() const { return card.has_value(); }
 };
 
-// The format is told by the content (text header, JSON, size), not by the name.
+// The format is told by the content (text header, JSON, hex lines, size), not
+// by the name.
 LoadResult loadDump(const std::string &path);
 // The same from memory; name is only used in messages.
 LoadResult parseDump(std::string_view content, const std::string &name);
 
-// The text of a Flipper NFC file, version 4.
+// The text of a Flipper NFC file, version 4: it holds every card.
 std::string toFlipperNfc(const Card &card);
+
+struct EncodeResult {
+    std::optional<std::string> content;   // no value: refused, see error
+    std::string error;                    // what the format cannot hold, naming the block or page
+    // What of the card the format leaves out, e.g. "raw binary does not keep
+    // the card's version and signature: written without them".
+    std::vector<std::string> warnings;
+
+    explicit operator bool() const { return content.has_value(); }
+};
+// The file content of the card in the format. Flipper NFC holds every card and
+// MCT text marks unknown bytes ("--"); raw binary, Proxmark3 JSON and .eml have
+// no mark for them, so a card with unknown bytes (or Ultralight pages not
+// read) is refused rather than written with made-up bytes: zeros in a sector
+// trailer would be wrong keys and access bits that lock the sector for good.
+// Only Flipper NFC holds an ISO 15693 tag; only Classic cards go into MCT text.
+EncodeResult encodeDump(const Card &card, Format format);
+
 // Writes the file through a temporary file, so that a failed save leaves an
-// existing file whole. False with *error ("FILE: reason") on failure.
-bool saveFlipperNfc(const Card &card, const std::string &path, std::string *error = nullptr);
+// existing file whole. False with *error ("FILE: reason") on failure or refusal;
+// *warnings gets what the format leaves out ("FILE: ...").
+bool saveDump(const Card &card, Format format, const std::string &path, std::string *error = nullptr,
+              std::vector<std::string> *warnings = nullptr);
+inline bool saveFlipperNfc(const Card &card, const std::string &path, std::string *error = nullptr)
+{
+    return saveDump(card, Format::FlipperNfc, path, error);
+}
+
+struct ConvertResult {
+    bool done = false;
+    Format from = Format::Unknown;   // as the input's content told
+    Format to = Format::Unknown;     // as asked, or by the output's extension
+    std::string error;               // "FILE: reason" when not done
+    std::vector<std::string> warnings;   // "FILE: ..." for what the output format leaves out
+
+    explicit operator bool() const { return done; }
+};
+// Loads in and writes it to out in the format to; with Format::Unknown the
+// output's extension tells the format, and a name that tells none is refused.
+ConvertResult convertDump(const std::string &in, const std::string &out, Format to = Format::Unknown);
+
+// The card as text, one line per sector header, block or page: a Classic card
+// with its keys and each block's access conditions, an Ultralight/NTAG with its
+// lock bits, an ISO 15693 tag with each block's lock state.
+std::string describeDump(const Card &card);
 
 } // namespace dumps

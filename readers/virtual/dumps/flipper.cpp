@@ -19,23 +19,13 @@ struct Line {
 std::vector<Line> splitLines(std::string_view content, int *lastLine)
 {
     std::vector<Line> lines;
-    int number = 0;
-    size_t pos = 0;
-    while (pos < content.size()) {
-        size_t end = content.find('\n', pos);
-        if (end == std::string_view::npos)
-            end = content.size();
-        const std::string_view raw = trim(content.substr(pos, end - pos));
-        pos = end + 1;
-        ++number;
-        if (raw.empty() || raw[0] == '#')
-            continue;
+    const int count = forEachLine(content, [&](int number, std::string_view raw) {
         const size_t colon = raw.find(':');
-        if (colon == std::string_view::npos)
-            continue;
+        if (raw[0] == '#' || colon == std::string_view::npos)
+            return;
         lines.push_back({number, std::string(trim(raw.substr(0, colon))), trim(raw.substr(colon + 1))});
-    }
-    *lastLine = std::max(number, 1);
+    });
+    *lastLine = std::max(count, 1);
     return lines;
 }
 

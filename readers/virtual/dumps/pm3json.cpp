@@ -398,3 +398,83 @@ Card readProxmarkJson(std::string_view content)
 }
 
 } // namespace dumps::detail
+
+// ---- Writing ---------------------------------------------------------------------
+
+namespace dumps::detail {
+
+namespace {
+// "name": "value" lines of an object, the last one without a comma.
+std::string members(const std::vector<std::pair<std::string, std::string>> &items, const char *indent)
+{
+    std::string out;
+    for (size_t i = 0; i < items.size(); ++i)
+        out += indent + ("\"" + items[i].first + "\": ") + items[i].second + (i + 1 < items.size() ? ",\n" : "\n");
+    return out;
+}
+
+std::string hexString(const uint8_t *data, size_t size)
+{
+    return "\"" + hexText(data, size, "") + "\"";
+}
+
+// ATQA and counters are written as the card sends them: least significant byte first.
+std::string lsbFirst(uint32_t value, size_t size)
+{
+    uint8_t b[4] = {uint8_t(value), uint8_t(value >> 8), uint8_t(value >> 16), uint8_t(value >> 24)};
+    return hexString(b, size);
+}
+
+std::string blocksObject(const Bytes &memory, size_t width)
+{
+    std::vector<std::pair<std::string, std::string>> blocks;
+    for (size_t i = 0; i < memory.size(); i += width)
+        blocks.emplace_back(std::to_string(i / width), hexString(memory.data() + i, width));
+    return "{\n" + members(blocks, "    ") + "  }";
+}
+} // namespace
+
+std::string writeProxmarkJson(const Card &card)
+{
+    const Bytes memory = knownMemory(card, Format::Proxmark3Json);
+    std::vector<std::pair<std::string, std::string>> top = {{"Created", "\"RFID\""}};
+    if (const auto *d = std::get_if<ClassicDump>(&card)) {
+        top.emplace_back("FileType", "\"mfcard\"");
+        top.emplace_back("Card", "{\n" +
+                                     members({{"UID", hexString(d->uid.data(), d->uid.size())},
+                                              {"ATQA", lsbFirst(d->atqa, 2)},
+                                              {"SAK", hexString(&d->sak, 1)}},
+                                             "    ") +
+                                     "  }");
+        top.emplace_back("blocks", blocksObject(memory, 16));
+        std::vector<std::pair<std::string, std::string>> keys;
+        for (int s = 0; s < d->sectorCount(); ++s) {
+            const uint8_t *t = &memory[size_t(ClassicDump::trailerBlock(s)) * 16];
+            keys.emplace_back(std::to_string(s), "{\n" +
+                                                     members({{"KeyA", hexString(t, 6)},
+                                                              {"KeyB", hexString(t + 10, 6)},
+                                                              {"AccessConditions", hexString(t + 6, 4)}},
+                                                             "      ") +
+                                                     "    }");
+        }
+        top.emplace_back("SectorKeys", "{\n" + members(keys, "    ") + "  }");
+    } else {
+        const auto &u = std::get<UltralightDump>(card);
+        std::vector<std::pair<std::string, std::string>> fields = {
+            {"UID", hexString(u.uid.data(), u.uid.size())},
+            {"ATQA", lsbFirst(u.atqa, 2)},
+            {"SAK", hexString(&u.sak, 1)},
+            {"Version", hexString(u.version.data(), u.version.size())},
+            {"Signature", hexString(u.signature.data(), u.signature.size())}};
+        for (int i = 0; i < 3; ++i) {
+            fields.emplace_back("Counter" + std::to_string(i), lsbFirst(u.counters[i], 3));
+            fields.emplace_back("Tearing" + std::to_string(i), hexString(&u.tearing[i], 1));
+        }
+        top.emplace_back("FileType", "\"mfu\"");
+        top.emplace_back("Card", "{\n" + members(fields, "    ") + "  }");
+        top.emplace_back("blocks", blocksObject(memory, 4));
+    }
+    return "{\n" + members(top, "  ") + "}\n";
+}
+
+} // namespace dumps::detail
