@@ -41,7 +41,6 @@ void LogPane::setMaxLines(int lines)
 {
     m_maxLines = qMax(1, lines);
     flush();
-    dropOldLines(false);
 }
 
 void LogPane::setSessionLog(SessionLog *log)
@@ -77,8 +76,7 @@ void LogPane::flush()
         m_pending.remove(0, m_pending.size() - m_maxLines);
     const QString text = m_pending.join(u'\n');
     m_pending.clear();
-    appendPlainText(text);
-    dropOldLines(tooMany);
+    appendBounded(text, tooMany);
 }
 
 QString LogPane::droppedNotice() const
@@ -90,22 +88,29 @@ QString LogPane::droppedNotice() const
         + (m_sessionLog ? QStringLiteral(": ") + m_sessionLog->error() : QStringLiteral("."));
 }
 
-void LogPane::dropOldLines(bool dropped)
+void LogPane::appendBounded(const QString &text, bool dropped)
 {
     QTextDocument *doc = document();
-    if (doc->blockCount() <= m_maxLines && !dropped)
+    const int before = doc->characterCount();
+    int appended = int(text.size()) + (doc->isEmpty() ? 0 : 1);   // a paragraph break before it
+    appendPlainText(text);
+    // Dropping lines costs per call as well as per line: a big pane lets 1 %
+    // more gather and drops them in one go.
+    const int slack = m_maxLines >= kTrimInStepsFrom ? m_maxLines / 100 : 0;
+    if (!dropped && doc->blockCount() <= m_maxLines + slack)
         return;
     if (!m_noticeShown) {
         m_noticeShown = true;
-        appendPlainText(droppedNotice());
+        const QString notice = droppedNotice();
+        appended += int(notice.size()) + 1;
+        appendPlainText(notice);
     }
-    const int excess = doc->blockCount() - m_maxLines;
-    if (excess <= 0)
+    // Set only for this moment: an operator's paste is never cut short.
+    doc->setMaximumBlockCount(m_maxLines);
+    doc->setMaximumBlockCount(0);
+    const int removed = before + appended - doc->characterCount();
+    if (removed <= 0)
         return;
-    QTextCursor c(doc);
-    c.setPosition(doc->findBlockByNumber(excess).position(), QTextCursor::KeepAnchor);
-    const int removed = c.selectionEnd();
-    c.removeSelectedText();
     // The operator's edits sit that much nearer the top now; an edit in the
     // dropped lines (and all before it) can no longer be taken back.
     qsizetype keepFrom = 0;

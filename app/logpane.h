@@ -33,9 +33,12 @@ public:
 
     static constexpr int kFlushMs = 20;
     static constexpr int kDefaultMaxLines = 200000;
+    // From this many lines on, the pane may hold 1 % more between drops.
+    static constexpr int kTrimInStepsFrom = 10000;
 
-    // At most this many lines stay; older ones leave from the top, and the
-    // first time they do a notice line says where the full log is.
+    // At most this many lines stay (1 % more in a pane of kTrimInStepsFrom
+    // lines or more); older ones leave from the top, and the first time they
+    // do a notice line says where the full log is.
     void setMaxLines(int lines);
     int maxLines() const { return m_maxLines; }
     // Where every entry is also written (owned by the pane from now on).
@@ -69,8 +72,9 @@ private:
         QString text;
     };
     Region regionAroundSelection() const;
-    // dropped: entries of the last batch were dropped before they showed.
-    void dropOldLines(bool dropped);
+    // Appends text at the end, dropping the oldest lines beyond maxLines;
+    // dropped: entries of this batch were dropped before they showed.
+    void appendBounded(const QString &text, bool dropped);
     QString droppedNotice() const;
     template <typename F> void recordEdit(F &&doEdit);
 

@@ -14,6 +14,8 @@
 #include <QTest>
 #include <QUrl>
 
+#include <csignal>
+
 #include "../app/sessionlog.h"
 #include "support.h"
 
@@ -160,6 +162,30 @@ private slots:
             path = w.form().logPane()->sessionLog()->filePath();
         }
         QCOMPARE(contents(path), QByteArray("last words\r\n\r\n"));
+    }
+
+    // Stopped by a signal, the program ends as a window close does: the lines
+    // of that end are in the file too.
+    void writtenOnStopSignal()
+    {
+        QTemporaryDir dir;
+        const QString saveDir = dir.filePath(QStringLiteral("saved"));
+        QProcess tool;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_STATE_HOME"), dir.path());
+        tool.setProcessEnvironment(env);
+        tool.start(QCoreApplication::applicationDirPath() + QStringLiteral("/rfid"),
+                   {QStringLiteral("--reader"), QStringLiteral("virtual"), QStringLiteral("--save-field"), saveDir});
+        QVERIFY(tool.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(saveDir).isDir(), 10000);
+        QCOMPARE(::kill(pid_t(tool.processId()), SIGTERM), 0);
+        QVERIFY(tool.waitForFinished(10000));
+        QCOMPARE(tool.exitCode(), 0);
+        const QStringList files = QDir(dir.filePath(QStringLiteral("rfid/logs"))).entryList(QDir::Files);
+        QCOMPARE(files.size(), 1);
+        const QByteArray onDisk = contents(dir.filePath(QStringLiteral("rfid/logs/")) + files[0]);
+        QVERIFY2(onDisk.startsWith("Saved " + saveDir.toUtf8()) && onDisk.endsWith("\r\n"), onDisk.constData());
     }
 
     void oldFilesRemovedAtStart()
