@@ -37,7 +37,13 @@ int main(int argc, char *argv[])
             .arg(rfid::LogPane::kDefaultMaxLines)
             .arg(rfid::SessionLog::defaultDir()),
         QStringLiteral("N"));
+    const QCommandLineOption device(
+        QStringLiteral("device"),
+        QStringLiteral("The reader to use when the library drives several (as the Reader menu lists them; "
+                       "for the hid library also VID:PID or a hidraw path). RFID_HID_DEVICE wins when set."),
+        QStringLiteral("ID"));
     parser.addOption(reader);
+    parser.addOption(device);
     parser.addOption(logLines);
     parser.addOption(allPages);
     parser.addOption(field);
@@ -76,6 +82,7 @@ int main(int argc, char *argv[])
     options.fieldFile = parser.value(field);
     options.saveFieldDir = parser.value(saveField);
     options.logLines = lines;
+    options.device = parser.value(device);
 
     // Before the window: a signal during start-up is served once the loop runs.
     rfid::StopSignals stopSignals;

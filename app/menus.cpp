@@ -41,7 +41,7 @@ MainMenus::MainMenus(TForm1 &form)
     bar->setObjectName(QStringLiteral("MainMenuBar"));
     QMenu *system = menu(bar, "N1", QStringLiteral("System"));
     item(system, "N4", QStringLiteral("Exit"), this, &MainMenus::N4Click);
-    QMenu *stype = menu(bar, "N2", QStringLiteral("Stype"));
+    QMenu *stype = m_stype = menu(bar, "N2", QStringLiteral("Stype"));
     item(stype, "N11", QStringLiteral("Stype one"), this, &MainMenus::N11Click);
     item(stype, "N12", QStringLiteral("Stype two"), this, &MainMenus::N12Click);
     item(stype, "N13", QStringLiteral("Stype three"), this, &MainMenus::N13Click);

@@ -20,6 +20,7 @@ public:
     explicit MainMenus(TForm1 &form);
 
     QMenu *popupMenu() const { return m_popup; }
+    QMenu *stypeMenu() const { return m_stype; }
     // The help window while it exists.
     TForm2 *helpWindow() const { return m_help; }
 
@@ -47,6 +48,7 @@ private:
 
     TForm1 &m_form;
     QMenu *m_popup;
+    QMenu *m_stype;
     QPointer<TForm2> m_help;
 };
 

@@ -36,6 +36,7 @@
 #include "console.h"
 #include "logpane.h"
 #include "menus.h"
+#include "readermenu.h"
 #include "repeatloops.h"
 #include "sessionlog.h"
 #include "skins.h"
@@ -67,6 +68,8 @@ TForm1::TForm1(const WindowOptions &options, QWidget *parent)
     buildWindow();
     FormCreate();
     openSessionLog(options);
+    if (!options.device.isEmpty())
+        m_readerMenu->choose(options.device);
     if (!options.fieldFile.isEmpty())
         loadCardField(m_library, options.fieldFile, [this](const QString &entry) { log(entry); });
     checkSaveFolder();
@@ -190,7 +193,9 @@ void TForm1::buildWindow()
     bar->setSizeGripEnabled(false);
     bar->setFixedHeight(27);
     bar->addWidget(panel("StatusPanel0", QStringLiteral("  RFID"), 150));
-    bar->addWidget(panel("StatusPanel1", QString(), 30));
+    m_readerPanel = panel("StatusPanel1", QString(), 30);
+    m_readerPanel->setAlignment(Qt::AlignCenter);
+    bar->addWidget(m_readerPanel);
     bar->addWidget(panel("StatusPanel2", QStringLiteral(" DEMO V 6.0"), 400));
     m_clock = panel("StatusPanel3", QString(), 200);
     // Its text is what a screen reader reads; the role goes in the description.
@@ -206,6 +211,8 @@ void TForm1::buildWindow()
 
     m_skin = new SkinData(this);
     m_menus = new MainMenus(*this);
+    m_readerMenu = new ReaderMenu(m_library, menuBar(), m_menus->stypeMenu(), m_readerPanel,
+                                  [this](const QString &entry) { log(entry); }, this);
     // Every page is built: the repeat check boxes find their buttons by name.
     m_loops = new RepeatLoops(*this);
     m_loops->bind(this);

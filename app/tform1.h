@@ -19,6 +19,7 @@ namespace rfid {
 
 class LogPane;
 class MainMenus;
+class ReaderMenu;
 class RepeatLoops;
 class SkinData;
 
@@ -29,6 +30,7 @@ struct WindowOptions {
     QString saveFieldDir;     // where the field's cards are saved when the window closes
     int logLines = 0;         // lines the log pane keeps; 0: its default
     QString logDir;           // the session log's folder; empty: the user's state folder
+    QString device;           // the device commands go to (an id the reader library takes)
 };
 
 class TForm1 : public QMainWindow, public CommandHost
@@ -68,6 +70,7 @@ public:
     RepeatLoops *repeatLoops() const { return m_loops; }
     SkinData *skinData() const { return m_skin; }
     MainMenus *menus() const { return m_menus; }
+    ReaderMenu *readerMenu() const { return m_readerMenu; }
 
     // "Exit": ends the message loop; inside a wait (a handler or a repeat loop
     // suspended) the program ends at once, so that nothing more is sent.
@@ -113,6 +116,8 @@ private:
     RepeatLoops *m_loops = nullptr;
     SkinData *m_skin = nullptr;
     MainMenus *m_menus = nullptr;
+    ReaderMenu *m_readerMenu = nullptr;
+    QLabel *m_readerPanel = nullptr;
 };
 
 } // namespace rfid

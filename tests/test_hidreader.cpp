@@ -13,6 +13,7 @@
 #include "../readers/hid/hidapidevice.h"
 #include "../readers/hid/process.h"
 #include "../readers/reader_api.h"
+#include "fakehidbus.h"
 #include "support.h"
 
 using namespace rfid::test;
@@ -97,61 +98,6 @@ struct FakeReader : rfidhid::Device {
         return int(n);
     }
     void close() override { open_ = false; }
-};
-
-// Readers on one bus: open() takes the plugged-in one the name means, and
-// each keeps the reports written to it.
-struct Bus : rfidhid::Device {
-    struct Reader {
-        rfidhid::DeviceInfo info;
-        bool plugged = true;
-        QList<QByteArray> written;
-        std::deque<QByteArray> readable;
-    };
-    std::vector<Reader> readers;
-    std::vector<std::uint8_t> descriptorBytes;
-    Reader *current = nullptr;
-
-    bool open(const std::string &name, std::vector<std::uint8_t> *d, std::string *error) override
-    {
-        const auto n = rfidhid::parseDeviceName(name);
-        for (Reader &r : readers)
-            if (r.plugged && n && rfidhid::names(*n, r.info)) {
-                current = &r;
-                *d = descriptorBytes;
-                return true;
-            }
-        *error = "no reader " + name + " is plugged in";
-        return false;
-    }
-    int writeReport(const std::uint8_t *report, std::size_t length) override
-    {
-        if (!current || !current->plugged)
-            return -1;
-        current->written << QByteArray(reinterpret_cast<const char *>(report), qsizetype(length));
-        return int(length);
-    }
-    int readReport(std::uint8_t *buffer, std::size_t length, int) override
-    {
-        if (!current || !current->plugged)
-            return -1;
-        if (current->readable.empty())
-            return 0;
-        const QByteArray r = current->readable.front();
-        current->readable.pop_front();
-        const auto n = std::min<std::size_t>(length, std::size_t(r.size()));
-        std::memcpy(buffer, r.constData(), n);
-        return int(n);
-    }
-    void close() override { current = nullptr; }
-    std::vector<rfidhid::DeviceInfo> enumerate() override
-    {
-        std::vector<rfidhid::DeviceInfo> out;
-        for (const Reader &r : readers)
-            if (r.plugged)
-                out.push_back(r.info);
-        return out;
-    }
 };
 
 // The list through the export, one line a device.
@@ -338,8 +284,8 @@ private slots:
     void chooseAmongDevices()
     {
         qunsetenv("RFID_HID_DEVICE");
-        auto owned = std::make_unique<Bus>();
-        Bus *bus = owned.get();
+        auto owned = std::make_unique<rfid::test::Bus>();
+        rfid::test::Bus *bus = owned.get();
         const QByteArray d = descriptor(8);
         bus->descriptorBytes.assign(d.begin(), d.end());
         bus->readers.resize(3);
@@ -361,7 +307,7 @@ private slots:
         QCOMPARE(listed(), QStringList({a, b + "*", c}));
         const QByteArray frame = bytes("AA 00 01 83 82 BB");
         const QByteArray ok = response(0, "12");
-        auto exchangeOn = [&](Bus::Reader &r) {
+        auto exchangeOn = [&](rfid::test::Bus::Reader &r) {
             QByteArray out = frame;
             const int written = hidWriteData(0, int(out.size()), reinterpret_cast<unsigned char *>(out.data()));
             for (const QByteArray &report : reports(ok, 8))
