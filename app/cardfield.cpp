@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "../link/readerlibrary.h"
-#include "../link/response.h"
-#include "../link/timestamp.h"
+#include "link/readerlibrary.h"
+#include "link/response.h"
+#include "link/timestamp.h"
 
 namespace rfid {
 

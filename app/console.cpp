@@ -8,12 +8,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "../link/frame.h"
-#include "../link/hextext.h"
-#include "../link/response.h"
-#include "../link/timestamp.h"
-#include "../pages/commandhost.h"
 #include "filedialogs.h"
+#include "link/frame.h"
+#include "link/hextext.h"
+#include "link/response.h"
+#include "link/timestamp.h"
+#include "pages/controls.h"
+#include "protocol/rawframe.h"
+#include "session/readersession.h"
 
 namespace rfid {
 
@@ -25,26 +27,7 @@ QString stamped(const QString &text)
 {
     return text + QStringLiteral("   ") + timeStamp() + kCrLf;
 }
-
-QPushButton *button(const char *name, const QString &caption)
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
 } // namespace
-
-QString consoleFrameRefusal(const QString &frame)
-{
-    const QString digits = hexDigits(frame);
-    if (digits.isEmpty())
-        return QStringLiteral("发送框中没有十六进制数字，未发送。");
-    if (digits.size() % 2)
-        return QStringLiteral("发送框中的帧有 %1 个十六进制数字（奇数个），不成整字节，未发送。").arg(digits.size());
-    if (digits.size() / 2 > kMaxFrameBytes)
-        return QStringLiteral("发送框中的帧有 %1 字节，超过 %2 字节，未发送。").arg(digits.size() / 2).arg(kMaxFrameBytes);
-    return {};
-}
 
 std::optional<qint64> pauseMs(const QString &text, int offset)
 {
@@ -60,7 +43,7 @@ QString pauseRefusal(const QString &field, const QString &text)
     return stamped(QStringLiteral("%1“%2”不是毫秒整数，已停止发送。").arg(field, text));
 }
 
-Console::Console(CommandHost &host, QWidget *parent)
+Console::Console(ReaderSession &host, QWidget *parent)
     : QGroupBox(QStringLiteral("发送信息"), parent)
     , m_host(host)
 {
@@ -85,10 +68,10 @@ Console::Console(CommandHost &host, QWidget *parent)
     m_auto = new QCheckBox(QStringLiteral("自动发送"));
     m_auto->setObjectName(QStringLiteral("CheckBox3"));
 
-    auto *send = button("Button3", QStringLiteral("发送数据"));
-    auto *load = button("Button6", QStringLiteral("载入数据"));
-    auto *save = button("Button5", QStringLiteral("另存为"));
-    auto *clear = button("Button7", QStringLiteral("清空发送框"));
+    auto *send = controls::button("Button3", QStringLiteral("发送数据"));
+    auto *load = controls::button("Button6", QStringLiteral("载入数据"));
+    auto *save = controls::button("Button5", QStringLiteral("另存为"));
+    auto *clear = controls::button("Button7", QStringLiteral("清空发送框"));
     connect(send, &QPushButton::clicked, this, &Console::Button3Click);
     connect(load, &QPushButton::clicked, this, &Console::Button6Click);
     connect(save, &QPushButton::clicked, this, &Console::Button5Click);
@@ -115,7 +98,7 @@ void Console::stopAutoSend()
 void Console::Button3Click()
 {
     const QString frame = m_memo->toPlainText();
-    const QString refusal = consoleFrameRefusal(frame);
+    const QString refusal = raw::frameRefusal(frame);
     if (!refusal.isEmpty()) {
         m_host.log(stamped(refusal));
         stopAutoSend();

@@ -12,11 +12,8 @@ class QPushButton;
 
 namespace rfid {
 
-class CommandHost;
+class ReaderSession;
 
-// Why a typed frame cannot be sent ("" when it can): no digits, an odd number
-// of hex digits, or more bytes than the write buffer holds.
-QString consoleFrameRefusal(const QString &frame);
 // A pause edit's text as milliseconds plus offset, computed without overflow;
 // nothing when the text is not a whole number.
 std::optional<qint64> pauseMs(const QString &text, int offset = 0);
@@ -28,7 +25,7 @@ class Console : public QGroupBox
 {
     Q_OBJECT
 public:
-    explicit Console(CommandHost &host, QWidget *parent = nullptr);
+    explicit Console(ReaderSession &host, QWidget *parent = nullptr);
 
 public slots:
     void Button3Click();   // send once
@@ -39,7 +36,7 @@ public slots:
 private:
     void stopAutoSend();
 
-    CommandHost &m_host;
+    ReaderSession &m_host;
     QPlainTextEdit *m_memo;
     QLineEdit *m_period;
     QCheckBox *m_auto;

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "../link/readerlibrary.h"
+#include "link/readerlibrary.h"
 #include "logpane.h"
 #include "sessionlog.h"
 #include "stopsignals.h"

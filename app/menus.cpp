@@ -1,16 +1,16 @@
 #include "menus.h"
 
 #include <QDesktopServices>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QUrl>
 
-#include "../link/response.h"
-#include "../link/timestamp.h"
+#include "link/response.h"
+#include "link/timestamp.h"
 #include "filedialogs.h"
 #include "logpane.h"
 #include "skins.h"
-#include "tform1.h"
 #include "tform2.h"
 
 namespace rfid {
@@ -32,12 +32,14 @@ QMenu *menu(QMenuBar *bar, const char *name, const QString &title)
 }
 } // namespace
 
-MainMenus::MainMenus(TForm1 &form)
-    : QObject(&form)
-    , m_form(form)
+MainMenus::MainMenus(QMainWindow &window, LogPane &pane, SkinData &skins)
+    : QObject(&window)
+    , m_window(window)
+    , m_pane(pane)
+    , m_skins(skins)
 {
     setObjectName(QStringLiteral("MainMenu1"));
-    QMenuBar *bar = form.menuBar();
+    QMenuBar *bar = window.menuBar();
     bar->setObjectName(QStringLiteral("MainMenuBar"));
     QMenu *system = menu(bar, "N1", QStringLiteral("System"));
     item(system, "N4", QStringLiteral("Exit"), this, &MainMenus::N4Click);
@@ -51,8 +53,7 @@ MainMenus::MainMenus(TForm1 &form)
     QMenu *about = menu(bar, "N3", QStringLiteral("About"));
     item(about, "N5", QStringLiteral("Help"), this, &MainMenus::N5Click);
 
-    LogPane *pane = form.logPane();
-    m_popup = new QMenu(&form);
+    m_popup = new QMenu(&window);
     m_popup->setObjectName(QStringLiteral("PopupMenu1"));
     item(m_popup, "MenuItem1", QStringLiteral("清空"), this, &MainMenus::MenuItem1Click);
     item(m_popup, "MenuItem2", QStringLiteral("保存"), this, &MainMenus::MenuItem2Click);
@@ -65,28 +66,27 @@ MainMenus::MainMenus(TForm1 &form)
     item(m_popup, "N19", QStringLiteral("粘贴..."), this, &MainMenus::N19Click);
     m_popup->addSeparator()->setObjectName(QStringLiteral("LogFolderSeparator"));
     QAction *folder = item(m_popup, "OpenLogFolder", QStringLiteral("Open log folder"), this, &MainMenus::openLogFolder);
-    pane->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_popup, &QMenu::aboutToShow, pane, [pane, folder] {
-        pane->flush();
-        folder->setEnabled(pane->sessionLog() && !pane->sessionLog()->filePath().isEmpty());
+    pane.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_popup, &QMenu::aboutToShow, &pane, [&pane, folder] {
+        pane.flush();
+        folder->setEnabled(pane.sessionLog() && !pane.sessionLog()->filePath().isEmpty());
     });
-    connect(pane, &QWidget::customContextMenuRequested, this,
-            [this, pane](const QPoint &pos) { m_popup->popup(pane->viewport()->mapToGlobal(pos)); });
+    connect(&pane, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { m_popup->popup(m_pane.viewport()->mapToGlobal(pos)); });
 
     // Exists from the start, hidden, until its first closing.
-    m_help = new TForm2(&form);
+    m_help = new TForm2(&window);
     m_help->setAttribute(Qt::WA_DeleteOnClose);
 }
 
 void MainMenus::N4Click()
 {
-    m_form.exitProgram();
+    emit exitRequested();
 }
 
 void MainMenus::skin(int index)
 {
-    if (auto *sd = m_form.findChild<SkinData *>(QStringLiteral("sd1")))
-        sd->loadFromCollection(index);
+    m_skins.loadFromCollection(index);
 }
 
 void MainMenus::N11Click() { skin(0); }
@@ -99,7 +99,7 @@ void MainMenus::N61Click() { skin(5); }
 void MainMenus::N5Click()
 {
     if (!m_help) {
-        m_help = new TForm2(&m_form);
+        m_help = new TForm2(&m_window);
         m_help->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_help->exec();
@@ -107,52 +107,51 @@ void MainMenus::N5Click()
 
 void MainMenus::MenuItem1Click()
 {
-    m_form.logPane()->clearAll();
+    m_pane.clearAll();
 }
 
 void MainMenus::MenuItem2Click()
 {
-    const QString name = chooseFile(&m_form, {true, QStringLiteral("保存接收数据！"), QStringLiteral("文本文件(.txt)|*.txt")});
+    const QString name = chooseFile(&m_window, {true, QStringLiteral("保存接收数据！"), QStringLiteral("文本文件(.txt)|*.txt")});
     if (name.isEmpty())
         return;
-    LogPane *pane = m_form.logPane();
     // An empty pane still holds its one empty block; it saves as an empty file.
-    const QStringList lines = pane->document()->isEmpty() ? QStringList() : pane->lines();
+    const QStringList lines = m_pane.document()->isEmpty() ? QStringList() : m_pane.lines();
     QString error;
     if (!writeFile(name, linesAsFile(lines), &error))
-        m_form.log(QStringLiteral("日志无法保存到 %1：%2   ").arg(name, error) + timeStamp() + kCrLf);
+        m_pane.addEntry(QStringLiteral("日志无法保存到 %1：%2   ").arg(name, error) + timeStamp() + kCrLf);
 }
 
 void MainMenus::N15Click()
 {
-    m_form.logPane()->undoEdit();
+    m_pane.undoEdit();
 }
 
 void MainMenus::N20Click()
 {
-    m_form.logPane()->flush();   // entries still on their way belong to "all"
-    m_form.logPane()->selectAll();
+    m_pane.flush();   // entries still on their way belong to "all"
+    m_pane.selectAll();
 }
 
 void MainMenus::N17Click()
 {
-    m_form.logPane()->cutEdit();
+    m_pane.cutEdit();
 }
 
 void MainMenus::N18Click()
 {
-    m_form.logPane()->flush();
-    m_form.logPane()->copy();
+    m_pane.flush();
+    m_pane.copy();
 }
 
 void MainMenus::N19Click()
 {
-    m_form.logPane()->paste();
+    m_pane.paste();
 }
 
 void MainMenus::openLogFolder()
 {
-    if (SessionLog *file = m_form.logPane()->sessionLog())
+    if (SessionLog *file = m_pane.sessionLog())
         QDesktopServices::openUrl(QUrl::fromLocalFile(file->dir()));
 }
 

@@ -7,17 +7,20 @@
 #include "tform2.h"
 
 class QAction;
+class QMainWindow;
 class QMenu;
 
 namespace rfid {
 
-class TForm1;
+class LogPane;
+class SkinData;
 
 class MainMenus : public QObject
 {
     Q_OBJECT
 public:
-    explicit MainMenus(TForm1 &form);
+    // The menu bar of window; the context menu of pane; skins applied by skins.
+    MainMenus(QMainWindow &window, LogPane &pane, SkinData &skins);
 
     QMenu *popupMenu() const { return m_popup; }
     QMenu *stypeMenu() const { return m_stype; }
@@ -43,10 +46,16 @@ public slots:
     void N19Click();         // 粘贴...
     void openLogFolder();    // the session log's folder in the file manager
 
+signals:
+    // "Exit" was chosen.
+    void exitRequested();
+
 private:
     void skin(int index);
 
-    TForm1 &m_form;
+    QMainWindow &m_window;
+    LogPane &m_pane;
+    SkinData &m_skins;
     QMenu *m_popup;
     QMenu *m_stype;
     QPointer<TForm2> m_help;

@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "../link/readerlibrary.h"
+#include "link/readerlibrary.h"
 
 namespace rfid {
 

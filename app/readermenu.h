@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "../link/readerdevices.h"
+#include "link/readerdevices.h"
 
 class QActionGroup;
 class QLabel;

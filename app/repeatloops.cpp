@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <climits>
 
+#include "session/readersession.h"
 #include "console.h"
-#include "tform1.h"
 
 namespace rfid {
 
@@ -31,10 +31,10 @@ const QVector<LoopRow> &loopRows()
     return rows;
 }
 
-RepeatLoop::RepeatLoop(TForm1 &form, QAbstractButton *box, const QList<QAbstractButton *> &buttons, LoopWait wait,
-                       QLineEdit *pauseEdit, int offset, QObject *parent)
+RepeatLoop::RepeatLoop(ReaderSession &session, QAbstractButton *box, const QList<QAbstractButton *> &buttons,
+                       LoopWait wait, QLineEdit *pauseEdit, int offset, QObject *parent)
     : QObject(parent)
-    , m_form(form)
+    , m_session(session)
     , m_box(box)
     , m_wait(wait)
     , m_pauseEdit(pauseEdit)
@@ -69,7 +69,7 @@ bool RepeatLoop::pause()
         // Reported once: the console's send has already said so when it
         // cleared the box.
         if (m_box && m_box->isChecked()) {
-            m_form.log(pauseRefusal(m_pauseEdit->accessibleName(), text));
+            m_session.log(pauseRefusal(m_pauseEdit->accessibleName(), text));
             m_box->setChecked(false);
         }
         return false;
@@ -80,20 +80,21 @@ bool RepeatLoop::pause()
     do {
         const int part = int(qMin<qint64>(left, INT_MAX));
         if (m_wait == LoopWait::Delay) {
-            m_form.Delay(part);
-            if (!m_form.recdata().isEmpty())
+            m_session.Delay(part);
+            if (!m_session.recdata().isEmpty())
                 break;
         } else {
-            m_form.Delayy(part);
+            m_session.Delayy(part);
         }
         left -= part;
     } while (left > 0);
     return true;
 }
 
-RepeatLoops::RepeatLoops(TForm1 &form)
-    : QObject(&form)
-    , m_form(form)
+RepeatLoops::RepeatLoops(ReaderSession &session, QWidget *window)
+    : QObject(window)
+    , m_session(session)
+    , m_window(window)
 {
     setObjectName(QStringLiteral("RepeatLoops"));
 }
@@ -105,17 +106,27 @@ int RepeatLoops::bind(QWidget *root)
         auto *box = root->findChild<QAbstractButton *>(QString::fromLatin1(row.box));
         auto *pauseEdit = root->findChild<QLineEdit *>(QString::fromLatin1(row.pauseEdit));
         if (!pauseEdit)
-            pauseEdit = m_form.findChild<QLineEdit *>(QString::fromLatin1(row.pauseEdit));
+            pauseEdit = m_window->findChild<QLineEdit *>(QString::fromLatin1(row.pauseEdit));
         QList<QAbstractButton *> buttons;
         for (const char *name : row.buttons)
             if (name)
                 buttons.append(root->findChild<QAbstractButton *>(QString::fromLatin1(name)));
         if (!box || !pauseEdit || buttons.contains(nullptr))
             continue;
-        m_loops.append(new RepeatLoop(m_form, box, buttons, row.wait, pauseEdit, row.offset, this));
+        m_loops.append(new RepeatLoop(m_session, box, buttons, row.wait, pauseEdit, row.offset, this));
         ++bound;
     }
     return bound;
+}
+
+void RepeatLoops::pageChanged()
+{
+    for (int i = 1; i <= 11; ++i) {
+        const QString name = QStringLiteral("CheckBox%1").arg(i);
+        for (RepeatLoop *loop : std::as_const(m_loops))
+            if (loop->box() && loop->box()->objectName() == name)
+                loop->box()->setChecked(false);
+    }
 }
 
 } // namespace rfid

@@ -14,7 +14,7 @@ class QWidget;
 
 namespace rfid {
 
-class TForm1;
+class ReaderSession;
 
 enum class LoopWait {
     Delay,    // ends early once the shared recdata holds something
@@ -38,7 +38,7 @@ class RepeatLoop : public QObject
 {
     Q_OBJECT
 public:
-    RepeatLoop(TForm1 &form, QAbstractButton *box, const QList<QAbstractButton *> &buttons, LoopWait wait,
+    RepeatLoop(ReaderSession &session, QAbstractButton *box, const QList<QAbstractButton *> &buttons, LoopWait wait,
                QLineEdit *pauseEdit, int offset, QObject *parent = nullptr);
 
     QAbstractButton *box() const { return m_box; }
@@ -50,7 +50,7 @@ public slots:
 private:
     bool pause();
 
-    TForm1 &m_form;
+    ReaderSession &m_session;
     QPointer<QAbstractButton> m_box;
     QList<QPointer<QAbstractButton>> m_buttons;
     LoopWait m_wait;
@@ -62,7 +62,8 @@ class RepeatLoops : public QObject
 {
     Q_OBJECT
 public:
-    explicit RepeatLoops(TForm1 &form);
+    // The loops pause through the session; window holds the pause edits.
+    RepeatLoops(ReaderSession &session, QWidget *window);
 
     // Binds each row whose box and buttons are found under root (the pause
     // edit anywhere in the window); rows with a missing widget are skipped.
@@ -70,8 +71,14 @@ public:
     int bind(QWidget *root);
     const QList<RepeatLoop *> &loops() const { return m_loops; }
 
+    // The operator changed the page: clears the boxes CheckBox1 to CheckBox11
+    // in that order (not CheckBox12 to CheckBox14); a cleared box ends its
+    // loop at the loop's next check.
+    void pageChanged();
+
 private:
-    TForm1 &m_form;
+    ReaderSession &m_session;
+    QWidget *m_window;
     QList<RepeatLoop *> m_loops;
 };
 

@@ -1,25 +1,23 @@
 // The main window: pages on the left, the log on the right, a status bar with
-// a clock below. It owns the reader link that every page uses.
+// a clock below. It owns the reader session that every page uses and shows
+// the session's log entries.
 #pragma once
 
 #include <QMainWindow>
+#include <QList>
 #include <QString>
-#include <functional>
 
-#include "../link/readerlibrary.h"
-#include "../pages/commandhost.h"
-
-class QComboBox;
 class QLabel;
-class QRadioButton;
 class QTabWidget;
 class QTimer;
 
 namespace rfid {
 
+class CommGroup;
 class LogPane;
 class MainMenus;
 class ReaderMenu;
+class ReaderSession;
 class RepeatLoops;
 class SkinData;
 
@@ -33,40 +31,15 @@ struct WindowOptions {
     QString device;           // the device commands go to (an id the reader library takes)
 };
 
-class TForm1 : public QMainWindow, public CommandHost
+class TForm1 : public QMainWindow
 {
     Q_OBJECT
 public:
     explicit TForm1(const WindowOptions &options, QWidget *parent = nullptr);
     ~TForm1() override;
 
-    // CommandHost
-    QString Send(const QString &command) override;
-    QString SendHex(const QString &frame) override;
-    void Delay(int ms, const QString &own) override;
-    void Delayy(int ms) override;
-    void log(const QString &entry) override;
-    QString recdata() const override { return m_recdata; }
-    void clearRecdata() override { m_recdata.clear(); }
-    void setAddress(const QString &item) override;
-    QString address() const override;
-
-    // The plain wait: until the shared recdata is non-empty (the repeat
-    // loops pace themselves by it).
-    void Delay(int ms);
-    // Serial bytes land here (appended). recdata holds at most kRecdataCap
-    // characters: past it the new bytes are dropped, never the front. Returns
-    // how many characters were appended (whole bytes).
-    static constexpr qsizetype kRecdataCap = 2 * 64 * 1024;
-    qsizetype appendRecdata(const QString &hex);
-    // Takes back the last `chars` characters (a recognised card report's own).
-    void dropRecdataTail(qsizetype chars) { m_recdata.chop(chars); }
-
+    ReaderSession &session() const { return *m_session; }
     LogPane *logPane() const { return m_log; }
-    ReaderLibrary &readerLibrary() { return m_library; }
-    bool debugEcho() const;
-    bool autoDetect() const;   // automatic card detection mode
-    int waitDepth() const { return m_waitDepth; }
     RepeatLoops *repeatLoops() const { return m_loops; }
     SkinData *skinData() const { return m_skin; }
     MainMenus *menus() const { return m_menus; }
@@ -75,10 +48,6 @@ public:
     // "Exit": ends the message loop; inside a wait (a handler or a repeat loop
     // suspended) the program ends at once, so that nothing more is sent.
     void exitProgram();
-
-signals:
-    // Before the window closes (the serial port closes on it).
-    void aboutToClose();
 
 public slots:
     void FormCreate();
@@ -92,14 +61,10 @@ private:
     void buildWindow();
     void openSessionLog(const WindowOptions &options);
     void showEverything();
-    void wait(int ms, const std::function<bool()> &done);
-    void endNowIfWaiting();
     void saveCardFieldOnce();
     void checkSaveFolder();
 
-    ReaderLibrary m_library;
-    QString m_recdata;
-    int m_waitDepth = 0;
+    ReaderSession *m_session;
     bool m_allPages;
     QString m_saveFieldDir;
     bool m_fieldSaved = false;
@@ -109,9 +74,8 @@ private:
     LogPane *m_log = nullptr;
     QLabel *m_clock = nullptr;
     QTimer *m_timer = nullptr;
-    QComboBox *m_address = nullptr;
-    QRadioButton *m_debug = nullptr;
-    QRadioButton *m_autoDetect = nullptr;
+    CommGroup *m_comm = nullptr;
+    QList<QWidget *> m_hiddenGroups;   // shown with every page
 
     RepeatLoops *m_loops = nullptr;
     SkinData *m_skin = nullptr;

@@ -1,11 +1,11 @@
 // Frame building and response judging: the tool's own cost per command.
 #include <benchmark/benchmark.h>
 
-#include "../link/frame.h"
-#include "../link/hextext.h"
-#include "../link/response.h"
-#include "../link/timestamp.h"
-#include "../pages/outputformat.h"
+#include "link/frame.h"
+#include "link/hextext.h"
+#include "link/response.h"
+#include "link/timestamp.h"
+#include "protocol/outputformat.h"
 
 using namespace rfid;
 
@@ -27,11 +27,11 @@ BENCHMARK(BM_FrameToBytes);
 
 static void BM_SetFormatCommand(benchmark::State &state)
 {
-    OutputFormatChoice c;
+    format::Choice c;
     c.code = 5;
     c.semicolon = c.enter = true;
     for (auto _ : state)
-        benchmark::DoNotOptimize(frameText(QStringLiteral("00"), setFormatCommand(c)));
+        benchmark::DoNotOptimize(frameText(QStringLiteral("00"), format::set(c).text()));
 }
 BENCHMARK(BM_SetFormatCommand);
 
@@ -67,7 +67,7 @@ static void BM_ReadFormatEntry(benchmark::State &state)
     const Response r = evaluate(QStringLiteral("AA000A0000050100000101010087BB"));
     const QString time = timeStamp();
     for (auto _ : state)
-        benchmark::DoNotOptimize(readFormatEntry(r, time));
+        benchmark::DoNotOptimize(format::Settings::from(r).lines(time));
 }
 BENCHMARK(BM_ReadFormatEntry);
 

@@ -17,8 +17,9 @@
 #include <memory>
 #include <string>
 
-#include "../app/logpane.h"
-#include "../app/tform1.h"
+#include "app/logpane.h"
+#include "app/tform1.h"
+#include "session/readersession.h"
 
 using namespace rfid;
 
@@ -125,7 +126,7 @@ static void BM_DelayWithoutAnswer(benchmark::State &state)
         const double before = processorSeconds();
         QElapsedTimer t;
         t.start();
-        w.Delay(1000, QString());
+        w.session().sleepUnlessAnswered(1000, QString());
         busy += processorSeconds() - before;
         wall += double(t.elapsed()) / 1000.0;
     }

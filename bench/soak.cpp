@@ -16,8 +16,8 @@
 #include <cstdio>
 #include <fstream>
 
-#include "../app/logpane.h"
-#include "../app/tform1.h"
+#include "app/logpane.h"
+#include "app/tform1.h"
 
 using namespace rfid;
 

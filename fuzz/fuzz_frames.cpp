@@ -2,8 +2,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "../link/frame.h"
-#include "../link/hextext.h"
+#include "link/frame.h"
+#include "link/hextext.h"
 
 using namespace rfid;
 

@@ -3,14 +3,14 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "../link/hextext.h"
-#include "../link/response.h"
-#include "../pages/classicpage.h"
-#include "../pages/iso15693page.h"
-#include "../pages/outputformat.h"
-#include "../pages/systempage.h"
-#include "../pages/typebpage.h"
-#include "../pages/ultralightpage.h"
+#include "link/hextext.h"
+#include "link/response.h"
+#include "protocol/classic.h"
+#include "protocol/iso15693.h"
+#include "protocol/outputformat.h"
+#include "protocol/readersettings.h"
+#include "protocol/typeb.h"
+#include "protocol/ultralight.h"
 
 using namespace rfid;
 
@@ -24,24 +24,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         switch (r.outcome) {
         case Outcome::Success: {
             const QString t = QStringLiteral("12:00:00 AM");
-            (void)readFormatEntry(r, t);
             (void)r.dataText();
-            (void)addressEntry(r, t);
-            (void)serialEntry(r, t);
-            (void)requestEntry(r, t);
-            (void)idNumberEntry(r, t);
-            (void)inventoryLines(r, t);
-            (void)readBlocksLines(r, t);
-            (void)systemInfoLines(r, t);
-            (void)securityStatusLines(r, t);
-            (void)classicReadLines(r, t);
-            (void)writeBlocksLines(r, t);
-            (void)cardNumberLines(r, t);
-            (void)initValueLines(r, t);
-            (void)changeValueLines(r, t);
-            (void)readSerialLines(r, t);
-            (void)readPageLines(r, t);
-            (void)writePageLines(r, t);
+            (void)format::Settings::from(r).lines(t);
+            (void)settings::Identity::from(r).addressLines(t);
+            (void)settings::Identity::from(r).serialLines(t);
+            (void)linesOf<typeb::CardAnswer>(r, t);
+            (void)linesOf<typeb::IdNumber>(r, t);
+            (void)linesOf<iso15693::Cards>(r, t);
+            (void)linesOf<iso15693::Blocks>(r, t);
+            (void)linesOf<iso15693::SystemInformation>(r, t);
+            (void)linesOf<iso15693::BlockSecurity>(r, t);
+            (void)linesOf<classic::BlocksRead>(r, t);
+            (void)linesOf<classic::BlocksWritten>(r, t);
+            (void)linesOf<classic::CardNumber>(r, t);
+            (void)linesOf<classic::ValueInitialised>(r, t);
+            (void)linesOf<classic::ValueChanged>(r, t);
+            (void)linesOf<ultralight::Serial>(r, t);
+            (void)linesOf<ultralight::PageRead>(r, t);
+            (void)linesOf<ultralight::PageWritten>(r, t);
             break;
         }
         case Outcome::NoData:
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         texts.failure = QStringLiteral("x");
         (void)outcomeEntry(r, texts, QStringLiteral("t"));
         // The data exchange judges the raw answer by a rule of its own.
-        (void)dataExchangeEntry(recdata, QStringLiteral("t"));
+        (void)linesOf<typeb::ExchangeAnswer>(r, QStringLiteral("t"));
         for (int k = -1; k < 260; ++k)
             (void)r.byteText(k);
     }

@@ -4,7 +4,7 @@
 #include <QLibrary>
 #include <QString>
 
-#include "../readers/reader_api.h"
+#include "readers/reader_api.h"
 
 namespace rfid {
 

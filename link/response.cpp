@@ -20,6 +20,11 @@ QByteArray Response::data() const
     return frame.mid(4, frame.size() - 6);
 }
 
+QByteArray Response::dataAt(int k, int n) const
+{
+    return data().mid(k - 4, n);
+}
+
 QString Response::dataText() const
 {
     return bytesToHex(data());

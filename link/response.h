@@ -23,6 +23,9 @@ struct Response {
     // Data bytes 4 .. L+2 as hex text (only meaningful on Success).
     QString dataText() const;
     QByteArray data() const;
+    // Data bytes from frame byte k on (4 is the first data byte), at most n of
+    // them (-1: all): a short answer gives fewer, never its check and end bytes.
+    QByteArray dataAt(int k, int n = -1) const;
 };
 
 // Judges a response text (recdata): a frame is believed only when it is intact.

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,98 +11,17 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "../link/hextext.h"
-#include "../link/timestamp.h"
-#include "commandhost.h"
-#include "exchangeflow.h"
-#include "typeawidgets.h"
+#include "link/hextext.h"
+#include "pages/controls.h"
+#include "pages/exchangeflow.h"
+#include "session/readersession.h"
 
 namespace rfid {
 
-QString classicModeByte(bool all, bool keyB)
+classic::Access ClassicPage::ModePair::access(const QString &key) const
 {
-    return byteHex((all ? 0x01u : 0x00u) | (keyB ? 0x02u : 0x00u));
-}
-
-QString requestCode(bool all)
-{
-    return all ? QStringLiteral("52") : QStringLiteral("26");
-}
-
-QString haltFlag(bool halt)
-{
-    return halt ? QStringLiteral("01") : QStringLiteral("00");
-}
-
-QString classicReadCommand(const QString &mode, const QString &count, const QString &start, const QString &key)
-{
-    return QStringLiteral("20") + mode + count + start + key;
-}
-
-QString writeBlocksCommand(const QString &mode, const QString &count, const QString &start, const QString &key,
-                           const QString &data)
-{
-    return QStringLiteral("21") + mode + count + start + key + data;
-}
-
-QString readCardNumberCommand(bool all, bool halt)
-{
-    return QStringLiteral("25") + requestCode(all) + haltFlag(halt);
-}
-
-QString valueCommand(const QString &code, const QString &mode, const QString &sector, const QString &key,
-                     const QString &value)
-{
-    return code + mode + sector + key + value;
-}
-
-QString responseBytes(const Response &r, int from, int count)
-{
-    // Only the data bytes count: the check and end bytes are never card data.
-    return bytesToHex(r.data().mid(from - 4, count));
-}
-
-QStringList classicReadLines(const Response &r, const QString &time)
-{
-    return {QStringLiteral("操作成功   ") + time, QStringLiteral("卡号为:") + responseBytes(r, 4, 4),
-            QStringLiteral("卡的数据为:") + responseBytes(r, 8) + kCrLf};
-}
-
-QStringList writeBlocksLines(const Response &r, const QString &time)
-{
-    return {QStringLiteral("操作成功   ") + time, QStringLiteral("卡号为:") + responseBytes(r, 4, 4)};
-}
-
-QStringList haltLines(const QString &time)
-{
-    return {QStringLiteral("HALT操作成功   ") + time + kCrLf};
-}
-
-QStringList cardNumberLines(const Response &r, const QString &time)
-{
-    QStringList lines{QStringLiteral("操作成功   ") + time + kCrLf, QStringLiteral("返回卡号为:") + responseBytes(r, 5, 4)};
-    const QString flag = responseBytes(r, 4, 1);
-    if (flag == QLatin1String("00"))
-        lines << QStringLiteral("检测到的卡的数量为一张卡..") + kCrLf;
-    else if (flag == QLatin1String("01"))
-        lines << QStringLiteral("检测到的卡的数量为多张卡..") + kCrLf;
-    return lines;
-}
-
-QStringList initValueLines(const Response &r, const QString &time)
-{
-    return {QStringLiteral("操作成功   ") + time, QStringLiteral("返回卡ID号为:") + responseBytes(r, 4, 4) + kCrLf};
-}
-
-QStringList changeValueLines(const Response &r, const QString &time)
-{
-    return {QStringLiteral("操作成功   ") + time, QStringLiteral("返回卡ID号为:") + responseBytes(r, 4, 4),
-            QStringLiteral("剩余值为为: ") + responseBytes(r, 8, 4) + kCrLf};
-}
-
-QString ClassicPage::ModePair::mode() const
-{
-    return classicModeByte(all->isChecked(), keyB->isChecked());
+    return {all->isChecked() ? classic::RequestMode::All : classic::RequestMode::Idle,
+            keyB->isChecked() ? classic::KeyType::B : classic::KeyType::A, hexToBytes(key)};
 }
 
 namespace {
@@ -120,12 +38,12 @@ const QStringList kKeys = {QStringLiteral("6B 27 E9 40 D3 18"), QStringLiteral("
 const QStringList kCounts = {QStringLiteral("01"), QStringLiteral("02"), QStringLiteral("03"), QStringLiteral("04")};
 } // namespace
 
-ClassicPage::ClassicPage(CommandHost &host, QWidget *parent)
+ClassicPage::ClassicPage(ReaderSession &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
 {
     setObjectName(QStringLiteral("TabSheet2"));
-    using namespace typea;
+    using namespace controls;
     const QString readRow = QStringLiteral("读卡");
     const QString writeRow = QStringLiteral("写卡");
 
@@ -277,40 +195,33 @@ ClassicPage::ClassicPage(CommandHost &host, QWidget *parent)
 void ClassicPage::Button8Click()
 {
     const QString row = QStringLiteral("读卡");
-    if (!fieldsWhole(m_host, {{QStringLiteral("块的数量（%1）").arg(row), m_readCount->currentText()},
-                              {QStringLiteral("起始块（%1）").arg(row), m_readStart->currentText()},
-                              {QStringLiteral("密钥（%1）").arg(row), m_readKey->currentText()}}))
+    const QString count = m_readCount->currentText(), start = m_readStart->currentText(), key = m_readKey->currentText();
+    if (!fieldsWhole(m_host, {{fieldName(QStringLiteral("块的数量"), row), count},
+                              {fieldName(QStringLiteral("起始块"), row), start},
+                              {fieldName(QStringLiteral("密钥"), row), key}}))
         return;
-    const Response r = sendAndWait(m_host,
-                                   classicReadCommand(m_readMode.mode(), m_readCount->currentText(),
-                                                     m_readStart->currentText(), m_readKey->currentText()),
-                                   500);
-    if (reportOutcome(m_host, r, {kClassicFailure}))
-        logLines(m_host, classicReadLines(r, timeStamp()));
+    run(m_host, classic::readBlocks(m_readMode.access(key), hexToBytes(count), hexToBytes(start)), 500,
+        judge({classic::kFailure}, linesOf<classic::BlocksRead>));
 }
 
 void ClassicPage::Button9Click()
 {
     const QString row = QStringLiteral("写卡");
-    if (!fieldsWhole(m_host, {{QStringLiteral("块的数量（%1）").arg(row), m_writeCount->currentText()},
-                              {QStringLiteral("起始地址（%1）").arg(row), m_writeStart->currentText()},
-                              {QStringLiteral("密钥（%1）").arg(row), m_writeKey->currentText()},
-                              {QStringLiteral("块数据（%1）").arg(row), m_writeData->text()}}))
+    const QString count = m_writeCount->currentText(), start = m_writeStart->currentText(),
+                  key = m_writeKey->currentText(), data = m_writeData->text();
+    if (!fieldsWhole(m_host, {{fieldName(QStringLiteral("块的数量"), row), count},
+                              {fieldName(QStringLiteral("起始地址"), row), start},
+                              {fieldName(QStringLiteral("密钥"), row), key},
+                              {fieldName(QStringLiteral("块数据"), row), data}}))
         return;
-    const Response r = sendAndWait(m_host,
-                                   writeBlocksCommand(m_writeMode.mode(), m_writeCount->currentText(),
-                                                      m_writeStart->currentText(), m_writeKey->currentText(),
-                                                      m_writeData->text()),
-                                   500);
-    if (reportOutcome(m_host, r, {kClassicFailure}))
-        logLines(m_host, writeBlocksLines(r, timeStamp()));
+    run(m_host,
+        classic::writeBlocks(m_writeMode.access(key), hexToBytes(count), hexToBytes(start), hexToBytes(data)), 500,
+        judge({classic::kFailure}, linesOf<classic::BlocksWritten>));
 }
 
-void haltCard(CommandHost &host)
+void haltCard(ReaderSession &host)
 {
-    const Response r = sendAndWait(host, kHaltCommand, 300);
-    if (reportOutcome(host, r, {kHaltFailure}))
-        logLines(host, haltLines(timeStamp()));
+    run(host, classic::halt(), 300, judge({classic::kHaltFailure}, done(classic::kHaltDone)));
 }
 
 void ClassicPage::Button16Click()
@@ -320,36 +231,37 @@ void ClassicPage::Button16Click()
 
 void ClassicPage::Button29Click()
 {
-    const Response r = sendAndWait(m_host, readCardNumberCommand(m_numberAll->isChecked(), m_numberHalt->isChecked()), 300);
-    if (reportOutcome(m_host, r, {QStringLiteral("读卡号操作失败   ")}))
-        logLines(m_host, cardNumberLines(r, timeStamp()));
+    const auto mode = m_numberAll->isChecked() ? classic::RequestMode::All : classic::RequestMode::Idle;
+    run(m_host, classic::readCardNumber(mode, m_numberHalt->isChecked()), 300,
+        judge({QStringLiteral("读卡号操作失败   ")}, linesOf<classic::CardNumber>));
 }
 
-void ClassicPage::valueClick(const QString &code, const ValueRow &row, bool change)
+void ClassicPage::valueClick(classic::ValueOp op, const ValueRow &row)
 {
-    if (!fieldsWhole(m_host, {{QStringLiteral("扇区（%1）").arg(row.name), row.sector->text()},
-                              {QStringLiteral("密钥（%1）").arg(row.name), row.key->text()},
-                              {QStringLiteral("%1（%2）").arg(row.valueName, row.name), row.value->text()}}))
+    const QString sector = row.sector->text(), key = row.key->text(), value = row.value->text();
+    if (!fieldsWhole(m_host, {{fieldName(QStringLiteral("扇区"), row.name), sector},
+                              {fieldName(QStringLiteral("密钥"), row.name), key},
+                              {fieldName(row.valueName, row.name), value}}))
         return;
-    const Response r = sendAndWait(
-        m_host, valueCommand(code, row.mode.mode(), row.sector->text(), row.key->text(), row.value->text()), 500);
-    if (reportOutcome(m_host, r, {kClassicFailure}))
-        logLines(m_host, change ? changeValueLines(r, timeStamp()) : initValueLines(r, timeStamp()));
+    const SuccessLines success = op == classic::ValueOp::Initialise ? SuccessLines(linesOf<classic::ValueInitialised>)
+                                                                     : SuccessLines(linesOf<classic::ValueChanged>);
+    run(m_host, classic::value(op, row.mode.access(key), hexToBytes(sector), hexToBytes(value)), 500,
+        judge({classic::kFailure}, success));
 }
 
 void ClassicPage::Button26Click()
 {
-    valueClick(QStringLiteral("22"), m_init, false);
+    valueClick(classic::ValueOp::Initialise, m_init);
 }
 
 void ClassicPage::Button10Click()
 {
-    valueClick(QStringLiteral("24"), m_increment, true);
+    valueClick(classic::ValueOp::Increment, m_increment);
 }
 
 void ClassicPage::Button15Click()
 {
-    valueClick(QStringLiteral("23"), m_decrement, true);
+    valueClick(classic::ValueOp::Decrement, m_decrement);
 }
 
 void ClassicPage::RadioButton1Click()

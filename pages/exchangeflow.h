@@ -1,24 +1,35 @@
-// The standard exchange that every command page uses with its own texts.
+// The one exchange every command page uses: send a request, wait for its own
+// answer, judge it and log the lines, with the page's texts.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
-#include <initializer_list>
+#include <functional>
 
-#include "../link/response.h"
-#include "commandhost.h"
+#include "link/response.h"
+#include "protocol/request.h"
+#include "session/readersession.h"
 
 namespace rfid {
 
-// Send, then Delay on this exchange's own answer; the answer judged.
-Response sendAndWait(CommandHost &host, const QString &command, int waitMs = 300);
+// The lines an answer logs, whatever its outcome.
+using Judge = std::function<LogLines(const Response &, const QString &time)>;
+// The lines of a success.
+using SuccessLines = std::function<LogLines(const Response &, const QString &time)>;
 
-// Logs the entry of a non-success outcome; returns true on Success, when the
-// caller logs its own success lines.
-bool reportOutcome(CommandHost &host, const Response &r, const OutcomeTexts &texts);
+// The standard judge: a non-success outcome gives its entry with these texts,
+// a success the given lines.
+Judge judge(const OutcomeTexts &texts, const SuccessLines &success);
+// The success of a command that answers nothing more: text, time, empty line.
+SuccessLines done(const QString &text);
+
+// Sends the request, waits up to waitMs for this exchange's own answer, then
+// logs what the judge makes of it.
+void run(ReaderSession &session, const Request &request, int waitMs, const Judge &judge);
 
 // Logs each line as one entry, in order.
-void logLines(CommandHost &host, const QStringList &lines);
+void logLines(ReaderSession &session, const QStringList &lines);
 
 // A parameter field as the operator typed it, named for the log.
 struct Field {
@@ -30,8 +41,10 @@ enum class Language { Chinese, English };
 
 // An odd number of hex digits would shift every later byte of the frame, so
 // such a field is refused: one line naming the first such field. True when all
-// fields hold whole bytes.
-bool fieldsWhole(CommandHost &host, std::initializer_list<Field> fields, Language language = Language::Chinese);
-QString oddFieldLine(const QString &name, Language language);
+// fields hold whole bytes, whose bytes hexToBytes then gives.
+bool fieldsWhole(ReaderSession &session, const QList<Field> &fields, Language language = Language::Chinese);
+// A field's name in a refusal line: what it is, then what tells it apart
+// (its row or its object name) in full-width brackets.
+QString fieldName(const QString &what, const QString &which);
 
 } // namespace rfid

@@ -1,484 +1,248 @@
-#include "iso15693page.h"
+#include "pages/iso15693page.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "../link/hextext.h"
-#include "../link/timestamp.h"
-#include "commandhost.h"
-#include "exchangeflow.h"
+#include "link/hextext.h"
+#include "pages/controls.h"
+#include "pages/exchangeflow.h"
+#include "session/readersession.h"
 
 namespace rfid {
 
-namespace {
-const QString kFlagLabel = QStringLiteral("标志位    ");
-const QString kAddressedFlags = QStringLiteral("22");
-const char *const kFieldName = "fieldName";
+using iso15693::Param;
 
-// Response bytes from k on (counted from the start byte), at most n of them,
-// and only those that are data: a short answer shows nothing where it ends.
-QString dataBytes(const Response &r, int k, int n = -1)
-{
-    return bytesToHex(r.data().mid(k - 4, n));
-}
+namespace {
+constexpr int kShort = 32, kUid = 150, kData = 100;
+
+struct FieldSpec {
+    Param param;
+    const char *edit;
+    const char *text;    // at start
+    const char *label;   // shown to the field's right; its row is added for screen readers
+    int width;
+    bool secondLine = false;
+    bool labelShown = true;
+};
 } // namespace
 
-QStringList flagItems()
-{
-    return {QStringLiteral("TI"), QStringLiteral("Philips"), QStringLiteral("uid"), QStringLiteral("Other")};
-}
+// One row of the table the page is built from: its place, its fields in
+// layout order, its command and the texts of its outcomes.
+struct Iso15693Page::RowSpec {
+    Row Iso15693Page::*row;
+    const char *caption;   // the button's caption, which names the row
+    const char *button;
+    void (Iso15693Page::*slot)();
+    iso15693::Command command;
+    int startItem;         // the flag list's item at start
+    const char *repeat;    // its repeat box, if any
+    const char *repeatCaption;
+    QList<FieldSpec> fields;
+    const char *failure;
+    const char *success;   // null: the answer's own lines
+    SuccessLines lines;
+};
 
-QString flagsOf(const QString &item)
-{
-    // option + high data rate; high data rate; address + high data rate;
-    // option + select + high data rate
-    static const QString flags[] = {QStringLiteral("42"), QStringLiteral("02"), QStringLiteral("22"),
-                                    QStringLiteral("52")};
-    const QStringList items = flagItems();
-    for (int i = 0; i < items.size(); ++i)
-        if (item == items[i])
-            return flags[i];
-    return {};
-}
+const Iso15693Page::RowSpec Iso15693Page::kRows[] = {
+    {&Iso15693Page::m_readBlocks, "卡片读", "Button38", &Iso15693Page::Button38Click, iso15693::ReadBlocks, 1,
+     "CheckBox6", "连续读     ",
+     {{Param::FirstBlock, "Edit14", "01", "起始块  ", kShort},
+      {Param::BlockCount, "Edit13", "05", "块数量  ", kShort},
+      {Param::Uid, "Edit55", "", "卡的uid信息    ", kUid, true}},
+     "读卡失败   ", nullptr, linesOf<iso15693::Blocks>},
+    {&Iso15693Page::m_writeBlock, "卡片写", "Button39", &Iso15693Page::Button39Click, iso15693::WriteBlock, 0,
+     "CheckBox7", "连续写   ",
+     {{Param::FirstBlock, "Edit48", "05", "起始块  ", kShort},
+      {Param::BlockCount, "Edit49", "01", "块数量  ", kShort},
+      {Param::Data, "Edit16", "11 22 33 44", "要写的数据    ", kData, true},
+      {Param::Uid, "Edit50", "", "卡uid  ", kUid, true}},
+     "写卡失败   ", "写卡操作成功   ", {}},
+    {&Iso15693Page::m_lockBlock, "锁定块", "Button40", &Iso15693Page::Button40Click, iso15693::LockBlock, 1, nullptr,
+     nullptr, {{Param::Block, "Edit18", "05", "要锁的块号           ", kShort}}, "锁操作失败   ", "锁操作成功   ", {}},
+    {&Iso15693Page::m_select, "选择卡", "Button42", &Iso15693Page::Button42Click, iso15693::Select, 2, nullptr,
+     nullptr, {{Param::Uid, "Edit19", "", "卡的uid信息  ", kUid}}, "选择卡操作失败   ", "选择卡操作成功   ", {}},
+    {&Iso15693Page::m_writeAfi, "写AFI", "Button44", &Iso15693Page::Button44Click, iso15693::WriteAfi, 1, nullptr,
+     nullptr, {{Param::Afi, "Edit15", "06", "AFI", kShort}, {Param::Uid, "Edit28", "", "卡uid  ", kUid}},
+     "写AFI操作失败   ", "写AFI操作成功   ", {}},
+    {&Iso15693Page::m_lockAfi, "锁定AFI", "Button45", &Iso15693Page::Button45Click, iso15693::LockAfi, 1, nullptr,
+     nullptr, {{Param::Uid, "Edit32", "", "卡的uid信息  ", kUid}}, "锁定AFI操作失败   ", "锁定AFI操作成功   ", {}},
+    {&Iso15693Page::m_writeDsfid, "写DSFID", "Button46", &Iso15693Page::Button46Click, iso15693::WriteDsfid, 1,
+     nullptr, nullptr, {{Param::Dsfid, "Edit17", "08", "DSFID", kShort}, {Param::Uid, "Edit36", "", "卡uid  ", kUid}},
+     "写DSFID操作失败   ", "写DSFID操作成功   ", {}},
+    {&Iso15693Page::m_lockDsfid, "锁定DSFID", "Button47", &Iso15693Page::Button47Click, iso15693::LockDsfid, 1,
+     nullptr, nullptr, {{Param::Uid, "Edit38", "", "卡的uid信息  ", kUid}}, "锁定DSFID操作失败   ",
+     "锁定DSFID操作成功   ", {}},
+    {&Iso15693Page::m_systemInfo, "系统信息", "Button48", &Iso15693Page::Button48Click, iso15693::SystemInfo, 1,
+     nullptr, nullptr, {{Param::Uid, "Edit41", "", "卡的uid信息  ", kUid}}, "操作失败   ", nullptr,
+     linesOf<iso15693::SystemInformation>},
+    // Its UID field has no label on the page.
+    {&Iso15693Page::m_security, "块安全位", "Button49", &Iso15693Page::Button49Click, iso15693::SecurityStatus, 1,
+     nullptr, nullptr,
+     {{Param::FirstBlock, "Edit21", "00", "起始块号  ", kShort},
+      {Param::BlockCount, "Edit20", "05", "数据长度  ", kShort},
+      {Param::Uid, "Edit43", "", "卡uid", kUid, true, false}},
+     "读卡块安全位失败   ", nullptr, linesOf<iso15693::BlockSecurity>},
+};
 
-bool isAddressed(const QString &item)
-{
-    return flagsOf(item) == kAddressedFlags;
-}
-
-QString flaggedCommand(const QString &code, const QString &item, const QStringList &before, const QString &uid,
-                       const QStringList &after)
-{
-    return code + flagsOf(item) + before.join(QString()) + (isAddressed(item) ? uid : QString())
-        + after.join(QString());
-}
-
-QString inventoryCommand()
-{
-    return QStringLiteral("10") + QStringLiteral("060000");
-}
-
-QString readBlocksCommand(const QString &item, const QString &first, const QString &count, const QString &uid)
-{
-    return flaggedCommand(QStringLiteral("11"), item, {first, count}, uid);
-}
-
-QString writeBlockCommand(const QString &item, const QString &first, const QString &count, const QString &uid,
-                          const QString &data)
-{
-    return flaggedCommand(QStringLiteral("12"), item, {first, count}, uid, {data});
-}
-
-QString lockBlockCommand(const QString &item, const QString &block)
-{
-    return flaggedCommand(QStringLiteral("13"), item, {block}, QString());
-}
-
-QString selectCommand(const QString &item, const QString &uid)
-{
-    return flaggedCommand(QStringLiteral("15"), item, {uid}, QString());
-}
-
-QString writeAfiCommand(const QString &item, const QString &afi, const QString &uid)
-{
-    return flaggedCommand(QStringLiteral("17"), item, {afi}, uid);
-}
-
-QString lockAfiCommand(const QString &item, const QString &uid)
-{
-    return flaggedCommand(QStringLiteral("18"), item, {}, uid);
-}
-
-QString writeDsfidCommand(const QString &item, const QString &dsfid, const QString &uid)
-{
-    return flaggedCommand(QStringLiteral("19"), item, {dsfid}, uid);
-}
-
-QString lockDsfidCommand(const QString &item, const QString &uid)
-{
-    return flaggedCommand(QStringLiteral("1A"), item, {}, uid);
-}
-
-QString systemInfoCommand(const QString &item, const QString &uid)
-{
-    return flaggedCommand(QStringLiteral("1B"), item, {}, uid);
-}
-
-QString securityStatusCommand(const QString &item, const QString &first, const QString &count, const QString &uid)
-{
-    return flaggedCommand(QStringLiteral("1C"), item, {first, count}, uid);
-}
-
-QStringList inventoryLines(const Response &r, const QString &time)
-{
-    const QByteArray records = r.data().mid(1);
-    QStringList lines = {
-        QStringLiteral("操作成功   ") + time,
-        QStringLiteral("域内的卡片数量为：") + dataBytes(r, 4, 1),
-        QStringLiteral("域内的卡片数据为：") + bytesToHex(records),
-    };
-    // Flags, DSFID, then the UID least significant byte first; an incomplete
-    // tail gets no card line.
-    for (int i = 0; (i + 1) * 10 <= records.size(); ++i)
-        lines << QStringLiteral("第%1张卡卡号为：").arg(i + 1) + cdate(bytesToHex(records.mid(i * 10 + 2, 8)));
-    lines << QString();
-    return lines;
-}
-
-QStringList readBlocksLines(const Response &r, const QString &time)
-{
-    return {QStringLiteral("操作成功   ") + time, QStringLiteral("标志位为：") + dataBytes(r, 4, 1),
-            QStringLiteral("读卡返回数据为：") + dataBytes(r, 5), QString()};
-}
-
-QStringList systemInfoLines(const Response &r, const QString &time)
-{
-    return {
-        QStringLiteral("操作成功   ") + time,
-        QStringLiteral("  Flags值为： ") + dataBytes(r, 4, 1),
-        QStringLiteral("  INFO Flags值为： ") + dataBytes(r, 5, 1),
-        QStringLiteral("  卡UID值为： ") + dataBytes(r, 6, 8),
-        QStringLiteral("  DSFID值为： ") + dataBytes(r, 14, 1),
-        QStringLiteral("  AFI值为： ") + dataBytes(r, 15, 1),
-        QStringLiteral("  Other fields值为： ") + dataBytes(r, 16),
-        QString(),
-    };
-}
-
-QStringList securityStatusLines(const Response &r, const QString &time)
-{
-    return {QStringLiteral("操作成功   ") + time, QStringLiteral("标志位为：") + dataBytes(r, 4, 1),
-            QStringLiteral("块安全位状态为：") + dataBytes(r, 5), QString()};
-}
-
-Iso15693Page::Iso15693Page(CommandHost &host, QWidget *parent)
+Iso15693Page::Iso15693Page(ReaderSession &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
 {
     setObjectName(QStringLiteral("TabSheet6"));
 
-    QString rowName;   // the row's button caption, for screen readers
-    auto edit = [&](const char *name, const QString &text, int width) {
-        auto *e = new QLineEdit(text);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setFixedWidth(width);
-        return e;
-    };
-    auto button = [&](const char *name, const QString &caption, void (Iso15693Page::*slot)()) {
-        auto *b = new QPushButton(caption);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setFixedWidth(80);
-        connect(b, &QPushButton::clicked, this, slot);
-        return b;
-    };
-    // The repeat boxes' captions repeat: their screen reader names add the row.
-    auto check = [&](const char *name, const QString &caption) {
-        auto *c = new QCheckBox(caption);
-        c->setObjectName(QString::fromLatin1(name));
-        c->setAccessibleName(caption.trimmed() + QStringLiteral(" (") + rowName + u')');
-        return c;
-    };
-    // A field with its label to its right. Labels repeat from row to row, so
-    // the screen reader's name adds the row.
-    auto labelled = [&](QBoxLayout *line, QWidget *field, const QString &label) {
-        auto *l = new QLabel(label);
-        l->setBuddy(field);
-        const QString name = label.trimmed() + QStringLiteral(" (") + rowName + u')';
-        field->setAccessibleName(name);
-        field->setProperty(kFieldName, QStringLiteral("%1（%2）").arg(name, field->objectName()));
-        line->addWidget(field);
-        line->addWidget(l);
-    };
-    auto flagList = [&](QBoxLayout *line, int start) {
-        auto *c = new QComboBox;
-        c->setObjectName(QStringLiteral("ComboBox%1").arg(10 + m_flags.size()));
-        c->addItems(flagItems());   // a list: no typing
-        c->setCurrentIndex(start);
-        m_flags.append(c);
-        labelled(line, c, kFlagLabel);
-    };
-
     auto *page = new QVBoxLayout(this);
     page->setSpacing(3);
-    auto separator = [&] {
-        auto *line = new QFrame;
-        line->setFrameShape(QFrame::HLine);
-        line->setFrameShadow(QFrame::Sunken);
-        page->addWidget(line);
-    };
     auto newLine = [&] {
         auto *line = new QHBoxLayout;
         page->addLayout(line);
         return line;
     };
-    const int shortWidth = 32, uidWidth = 150;
+    auto button = [&](const char *name, const QString &caption, void (Iso15693Page::*slot)()) {
+        QPushButton *b = controls::button(name, caption);
+        b->setFixedWidth(80);
+        connect(b, &QPushButton::clicked, this, slot);
+        return b;
+    };
+    // Captions and labels repeat from row to row: screen readers hear the row with them.
+    const auto inRow = [](const QString &text, const QString &row) {
+        return text.trimmed() + QStringLiteral(" (") + row + u')';
+    };
+    auto repeat = [&](const char *name, const QString &caption, const QString &row) {
+        return controls::checkBox(name, caption, inRow(caption, row));
+    };
+    // A field with its label to its right.
+    auto labelled = [&](QBoxLayout *line, QWidget *field, const QString &label, const QString &row, bool shown) {
+        field->setAccessibleName(inRow(label, row));
+        line->addWidget(field);
+        if (shown) {
+            auto *l = new QLabel(label);
+            l->setBuddy(field);
+            line->addWidget(l);
+        }
+    };
 
-    // Row 1: inventory.
-    rowName = QStringLiteral("防冲突");
+    // Inventory: no flags and no fields.
     QHBoxLayout *line = newLine();
-    line->addWidget(check("CheckBox5", QStringLiteral("连续读   ")));
+    line->addWidget(repeat("CheckBox5", QStringLiteral("连续读   "), QStringLiteral("防冲突")));
     line->addStretch();
     line->addWidget(button("Button37", QStringLiteral("防冲突"), &Iso15693Page::Button37Click));
-    separator();
 
-    // Row 2: read blocks.
-    rowName = QStringLiteral("卡片读");
-    line = newLine();
-    flagList(line, 1);
-    labelled(line, m_edit14 = edit("Edit14", QStringLiteral("01"), shortWidth), QStringLiteral("起始块  "));
-    labelled(line, m_edit13 = edit("Edit13", QStringLiteral("05"), shortWidth), QStringLiteral("块数量  "));
-    line->addWidget(check("CheckBox6", QStringLiteral("连续读     ")));
-    line->addStretch();
-    line->addWidget(button("Button38", QStringLiteral("卡片读"), &Iso15693Page::Button38Click));
-    line = newLine();
-    labelled(line, m_edit55 = edit("Edit55", QString(), uidWidth), QStringLiteral("卡的uid信息    "));
-    line->addStretch();
-    separator();
+    int flagList = 10;
+    for (const RowSpec &spec : kRows) {
+        page->addWidget(controls::separator());
+        const QString caption = QString::fromUtf8(spec.caption);
+        Row &row = this->*spec.row;
+        row.spec = &spec;
+        row.flags = new QComboBox;
+        row.flags->setObjectName(QStringLiteral("ComboBox%1").arg(flagList++));
+        for (const iso15693::FlagItem &item : iso15693::flagItems())   // a list: no typing
+            row.flags->addItem(QString::fromLatin1(item.text));
+        row.flags->setCurrentIndex(spec.startItem);
 
-    // Row 3: write block.
-    rowName = QStringLiteral("卡片写");
-    line = newLine();
-    flagList(line, 0);
-    labelled(line, m_edit48 = edit("Edit48", QStringLiteral("05"), shortWidth), QStringLiteral("起始块  "));
-    labelled(line, m_edit49 = edit("Edit49", QStringLiteral("01"), shortWidth), QStringLiteral("块数量  "));
-    line->addWidget(check("CheckBox7", QStringLiteral("连续写   ")));
-    line->addStretch();
-    line->addWidget(button("Button39", QStringLiteral("卡片写"), &Iso15693Page::Button39Click));
-    line = newLine();
-    labelled(line, m_edit16 = edit("Edit16", QStringLiteral("11 22 33 44"), 100), QStringLiteral("要写的数据    "));
-    labelled(line, m_edit50 = edit("Edit50", QString(), uidWidth), QStringLiteral("卡uid  "));
-    line->addStretch();
-    separator();
-
-    // Row 4: lock block.
-    rowName = QStringLiteral("锁定块");
-    line = newLine();
-    flagList(line, 1);
-    labelled(line, m_edit18 = edit("Edit18", QStringLiteral("05"), shortWidth),
-             QStringLiteral("要锁的块号           "));
-    line->addStretch();
-    line->addWidget(button("Button40", QStringLiteral("锁定块"), &Iso15693Page::Button40Click));
-    separator();
-
-    // Row 5: select card.
-    rowName = QStringLiteral("选择卡");
-    line = newLine();
-    flagList(line, 2);
-    labelled(line, m_edit19 = edit("Edit19", QString(), uidWidth), QStringLiteral("卡的uid信息  "));
-    line->addStretch();
-    line->addWidget(button("Button42", QStringLiteral("选择卡"), &Iso15693Page::Button42Click));
-    separator();
-
-    // Row 6: write AFI.
-    rowName = QStringLiteral("写AFI");
-    line = newLine();
-    flagList(line, 1);
-    labelled(line, m_edit15 = edit("Edit15", QStringLiteral("06"), shortWidth), QStringLiteral("AFI"));
-    labelled(line, m_edit28 = edit("Edit28", QString(), uidWidth), QStringLiteral("卡uid  "));
-    line->addStretch();
-    line->addWidget(button("Button44", QStringLiteral("写AFI"), &Iso15693Page::Button44Click));
-    separator();
-
-    // Row 7: lock AFI.
-    rowName = QStringLiteral("锁定AFI");
-    line = newLine();
-    flagList(line, 1);
-    labelled(line, m_edit32 = edit("Edit32", QString(), uidWidth), QStringLiteral("卡的uid信息  "));
-    line->addStretch();
-    line->addWidget(button("Button45", QStringLiteral("锁定AFI"), &Iso15693Page::Button45Click));
-    separator();
-
-    // Row 8: write DSFID.
-    rowName = QStringLiteral("写DSFID");
-    line = newLine();
-    flagList(line, 1);
-    labelled(line, m_edit17 = edit("Edit17", QStringLiteral("08"), shortWidth), QStringLiteral("DSFID"));
-    labelled(line, m_edit36 = edit("Edit36", QString(), uidWidth), QStringLiteral("卡uid  "));
-    line->addStretch();
-    line->addWidget(button("Button46", QStringLiteral("写DSFID"), &Iso15693Page::Button46Click));
-    separator();
-
-    // Row 9: lock DSFID.
-    rowName = QStringLiteral("锁定DSFID");
-    line = newLine();
-    flagList(line, 1);
-    labelled(line, m_edit38 = edit("Edit38", QString(), uidWidth), QStringLiteral("卡的uid信息  "));
-    line->addStretch();
-    line->addWidget(button("Button47", QStringLiteral("锁定DSFID"), &Iso15693Page::Button47Click));
-    separator();
-
-    // Row 10: system information.
-    rowName = QStringLiteral("系统信息");
-    line = newLine();
-    flagList(line, 1);
-    labelled(line, m_edit41 = edit("Edit41", QString(), uidWidth), QStringLiteral("卡的uid信息  "));
-    line->addStretch();
-    line->addWidget(button("Button48", QStringLiteral("系统信息"), &Iso15693Page::Button48Click));
-    separator();
-
-    // Row 11: block security status; its UID field has no label.
-    rowName = QStringLiteral("块安全位");
-    line = newLine();
-    flagList(line, 1);
-    labelled(line, m_edit21 = edit("Edit21", QStringLiteral("00"), shortWidth), QStringLiteral("起始块号  "));
-    labelled(line, m_edit20 = edit("Edit20", QStringLiteral("05"), shortWidth), QStringLiteral("数据长度  "));
-    line->addStretch();
-    line->addWidget(button("Button49", QStringLiteral("块安全位"), &Iso15693Page::Button49Click));
-    line = newLine();
-    m_edit43 = edit("Edit43", QString(), uidWidth);
-    const QString uidName = QStringLiteral("卡uid (块安全位)");
-    m_edit43->setAccessibleName(uidName);
-    m_edit43->setProperty(kFieldName, QStringLiteral("%1（Edit43）").arg(uidName));
-    line->addWidget(m_edit43);
-    line->addStretch();
+        line = newLine();
+        labelled(line, row.flags, QStringLiteral("标志位    "), caption, true);
+        QHBoxLayout *second = nullptr;
+        for (const FieldSpec &f : spec.fields) {
+            QLineEdit *edit = controls::edit(f.edit, QString::fromUtf8(f.text));
+            edit->setFixedWidth(f.width);
+            row.fields.insert(f.param, edit);
+            if (f.secondLine && !second) {
+                if (spec.repeat)
+                    line->addWidget(repeat(spec.repeat, QString::fromUtf8(spec.repeatCaption), caption));
+                line->addStretch();
+                line->addWidget(button(spec.button, caption, spec.slot));
+                second = newLine();
+            }
+            labelled(f.secondLine ? second : line, edit, QString::fromUtf8(f.label), caption, f.labelShown);
+        }
+        if (!second) {
+            if (spec.repeat)
+                line->addWidget(repeat(spec.repeat, QString::fromUtf8(spec.repeatCaption), caption));
+            line->addStretch();
+            line->addWidget(button(spec.button, caption, spec.slot));
+        } else {
+            second->addStretch();
+        }
+    }
     page->addStretch();
 }
 
-QString Iso15693Page::flagItem(int row) const
+void Iso15693Page::runRow(const Row &row)
 {
-    return m_flags.at(row - 2)->currentText();
-}
-
-bool Iso15693Page::whole(const QList<const QLineEdit *> &edits)
-{
-    for (const QLineEdit *e : edits)
-        if (!fieldsWhole(m_host, {{e->property(kFieldName).toString(), e->text()}}))
-            return false;
-    return true;
-}
-
-bool Iso15693Page::exchange(const QString &command, int waitMs, const QString &failure, Response *answer)
-{
-    *answer = sendAndWait(m_host, command, waitMs);
-    return reportOutcome(m_host, *answer, OutcomeTexts{failure});
-}
-
-void Iso15693Page::simpleRow(const QString &command, const QString &success, const QString &failure)
-{
-    Response r;
-    if (exchange(command, 500, failure, &r))
-        logLines(m_host, {success + timeStamp(), QString()});
+    const RowSpec &spec = *row.spec;
+    const iso15693::Flags flags = iso15693::flagItems().value(row.flags->currentIndex()).flags;
+    QList<Field> sent;
+    iso15693::Params values;
+    for (Param p : iso15693::paramsOf(spec.command, flags)) {
+        const QLineEdit *edit = row.fields.value(p);
+        sent.append({fieldName(edit->accessibleName(), edit->objectName()), edit->text()});
+        values.insert(p, hexToBytes(edit->text()));
+    }
+    if (!fieldsWhole(m_host, sent))
+        return;
+    const QString failure = QString::fromUtf8(spec.failure);
+    run(m_host, iso15693::request(spec.command, flags, values), 500,
+        judge({failure}, spec.success ? done(QString::fromUtf8(spec.success)) : spec.lines));
 }
 
 void Iso15693Page::Button37Click()
 {
-    Response r;
-    if (exchange(inventoryCommand(), 1000, QStringLiteral("操作失败   "), &r))
-        logLines(m_host, inventoryLines(r, timeStamp()));
+    run(m_host, iso15693::inventory(), 1000, judge({QStringLiteral("操作失败   ")}, linesOf<iso15693::Cards>));
 }
 
 void Iso15693Page::Button38Click()
 {
-    const QString item = flagItem(2);
-    QList<const QLineEdit *> sent = {m_edit14, m_edit13};
-    if (isAddressed(item))
-        sent << m_edit55;
-    if (!whole(sent))
-        return;
-    Response r;
-    if (exchange(readBlocksCommand(item, m_edit14->text(), m_edit13->text(), m_edit55->text()), 500,
-                 QStringLiteral("读卡失败   "), &r))
-        logLines(m_host, readBlocksLines(r, timeStamp()));
+    runRow(m_readBlocks);
 }
 
 void Iso15693Page::Button39Click()
 {
-    const QString item = flagItem(3);
-    QList<const QLineEdit *> sent = {m_edit48, m_edit49};
-    if (isAddressed(item))
-        sent << m_edit50;
-    if (!whole(sent << m_edit16))
-        return;
-    simpleRow(writeBlockCommand(item, m_edit48->text(), m_edit49->text(), m_edit50->text(), m_edit16->text()),
-              QStringLiteral("写卡操作成功   "), QStringLiteral("写卡失败   "));
+    runRow(m_writeBlock);
 }
 
 void Iso15693Page::Button40Click()
 {
-    if (!whole({m_edit18}))
-        return;
-    simpleRow(lockBlockCommand(flagItem(4), m_edit18->text()), QStringLiteral("锁操作成功   "),
-              QStringLiteral("锁操作失败   "));
+    runRow(m_lockBlock);
 }
 
 void Iso15693Page::Button42Click()
 {
-    if (!whole({m_edit19}))
-        return;
-    simpleRow(selectCommand(flagItem(5), m_edit19->text()), QStringLiteral("选择卡操作成功   "),
-              QStringLiteral("选择卡操作失败   "));
+    runRow(m_select);
 }
 
 void Iso15693Page::Button44Click()
 {
-    const QString item = flagItem(6);
-    QList<const QLineEdit *> sent = {m_edit15};
-    if (isAddressed(item))
-        sent << m_edit28;
-    if (!whole(sent))
-        return;
-    simpleRow(writeAfiCommand(item, m_edit15->text(), m_edit28->text()), QStringLiteral("写AFI操作成功   "),
-              QStringLiteral("写AFI操作失败   "));
+    runRow(m_writeAfi);
 }
 
 void Iso15693Page::Button45Click()
 {
-    const QString item = flagItem(7);
-    if (isAddressed(item) && !whole({m_edit32}))
-        return;
-    simpleRow(lockAfiCommand(item, m_edit32->text()), QStringLiteral("锁定AFI操作成功   "),
-              QStringLiteral("锁定AFI操作失败   "));
+    runRow(m_lockAfi);
 }
 
 void Iso15693Page::Button46Click()
 {
-    const QString item = flagItem(8);
-    QList<const QLineEdit *> sent = {m_edit17};
-    if (isAddressed(item))
-        sent << m_edit36;
-    if (!whole(sent))
-        return;
-    simpleRow(writeDsfidCommand(item, m_edit17->text(), m_edit36->text()), QStringLiteral("写DSFID操作成功   "),
-              QStringLiteral("写DSFID操作失败   "));
+    runRow(m_writeDsfid);
 }
 
 void Iso15693Page::Button47Click()
 {
-    const QString item = flagItem(9);
-    if (isAddressed(item) && !whole({m_edit38}))
-        return;
-    simpleRow(lockDsfidCommand(item, m_edit38->text()), QStringLiteral("锁定DSFID操作成功   "),
-              QStringLiteral("锁定DSFID操作失败   "));
+    runRow(m_lockDsfid);
 }
 
 void Iso15693Page::Button48Click()
 {
-    const QString item = flagItem(10);
-    if (isAddressed(item) && !whole({m_edit41}))
-        return;
-    Response r;
-    if (exchange(systemInfoCommand(item, m_edit41->text()), 500, QStringLiteral("操作失败   "), &r))
-        logLines(m_host, systemInfoLines(r, timeStamp()));
+    runRow(m_systemInfo);
 }
 
 void Iso15693Page::Button49Click()
 {
-    const QString item = flagItem(11);
-    QList<const QLineEdit *> sent = {m_edit21, m_edit20};
-    if (isAddressed(item))
-        sent << m_edit43;
-    if (!whole(sent))
-        return;
-    Response r;
-    if (exchange(securityStatusCommand(item, m_edit21->text(), m_edit20->text(), m_edit43->text()), 500,
-                 QStringLiteral("读卡块安全位失败   "), &r))
-        logLines(m_host, securityStatusLines(r, timeStamp()));
+    runRow(m_security);
 }
 
 } // namespace rfid

@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,97 +10,54 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "../link/hextext.h"
-#include "../link/timestamp.h"
-#include "exchangeflow.h"
+#include "link/hextext.h"
+#include "link/timestamp.h"
+#include "pages/controls.h"
+#include "pages/exchangeflow.h"
+#include "protocol/outputformat.h"
 
 namespace rfid {
 
 namespace {
-const OutputFormat kFormats[] = {
-    {0x00, "RadioButton17", "2H4D + 2H4D ", "2H4D + 2H4D "},
-    {0x01, "RadioButton21", "14 no. in HEX (7 byte)     ", "14 no. in HEX (7 byte)"},
-    {0x02, "RadioButton22", "14 no. in HEX reverse (7 byte)   ", "14 no. in HEX reverse (7 byte)"},
-    {0x03, "RadioButton8", "8 no. in HEX reverse    ", "8 no. in HEX reverse"},
-    {0x05, "RadioButton15", "13 no. in D", "13 no. in D"},
-    {0x06, "RadioButton10", "18 no. in D", "18 no. in D"},
-    {0x07, "RadioButton5", "10 no. in HEX", "10 no. in HEX"},
-    {0x08, "RadioButton12", "5 no. in D", "5 no. in D"},
-    {0x09, "RadioButton13", "8 no. in D (last 4 bytes)", "8 no. in D "},
-    {0x0A, "RadioButton14", "10 no. in D reverse   ", "10 no. in D reverse"},
-    {0x0B, "RadioButton9", " 8 no. in D (last 3bytes)", "8 no. in D (last 3bytes)"},
-    {0x0C, "RadioButton6", "8 no. in HEX      ", "8 no. in HEX"},
-    {0x0D, "RadioButton7", " 00+8 no. in D (last 3 bytes) ", "00+8 no. in D (last 3 bytes)"},
-    {0x0E, "RadioButton11", "8 no. in D (last 4 bytes)", "8 no. in D (The card last 3bytes)"},
-    {0x0F, "RadioButton16", "10 no.in D(four byte) ", "10 no.in D"},
+// Each format's radio button; the codes are the protocol's.
+struct FormatRadio {
+    quint8 code;
+    const char *radio;     // object name
+    const char *caption;
+};
+const FormatRadio kRadios[] = {
+    {0x00, "RadioButton17", "2H4D + 2H4D "},
+    {0x01, "RadioButton21", "14 no. in HEX (7 byte)     "},
+    {0x02, "RadioButton22", "14 no. in HEX reverse (7 byte)   "},
+    {0x03, "RadioButton8", "8 no. in HEX reverse    "},
+    {0x05, "RadioButton15", "13 no. in D"},
+    {0x06, "RadioButton10", "18 no. in D"},
+    {0x07, "RadioButton5", "10 no. in HEX"},
+    {0x08, "RadioButton12", "5 no. in D"},
+    {0x09, "RadioButton13", "8 no. in D (last 4 bytes)"},
+    {0x0A, "RadioButton14", "10 no. in D reverse   "},
+    {0x0B, "RadioButton9", " 8 no. in D (last 3bytes)"},
+    {0x0C, "RadioButton6", "8 no. in HEX      "},
+    {0x0D, "RadioButton7", " 00+8 no. in D (last 3 bytes) "},
+    {0x0E, "RadioButton11", "8 no. in D (last 4 bytes)"},
+    {0x0F, "RadioButton16", "10 no.in D(four byte) "},
 };
 
-const QString kPrefix = QStringLiteral("The Output format ： ");
-
-const OutputFormat &formatByCode(int code)
+const FormatRadio &radioOf(quint8 code)
 {
-    for (const OutputFormat &f : kFormats)
+    for (const FormatRadio &f : kRadios)
         if (f.code == code)
             return f;
-    return kFormats[0];
+    return kRadios[0];
 }
 
-QString flag(bool on)
+OutcomeTexts texts(const QString &failure)
 {
-    return on ? QStringLiteral("01") : QStringLiteral("00");
-}
-
-QFrame *separator()
-{
-    auto *line = new QFrame;
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
+    return {failure, format::kNoData, format::kCorrupted};
 }
 } // namespace
 
-const OutputFormat *outputFormats(int *count)
-{
-    *count = int(std::size(kFormats));
-    return kFormats;
-}
-
-QString readFormatText(int code)
-{
-    for (const OutputFormat &f : kFormats)
-        if (f.code == code)
-            return QString::fromUtf8(f.readText);
-    return {};
-}
-
-QString setFormatCommand(const OutputFormatChoice &c)
-{
-    return QStringLiteral("82") + byteHex(unsigned(c.code)) + flag(c.semicolon) + flag(c.questionMark)
-        + flag(c.comma) + flag(c.enter) + flag(c.bigBuzzer) + QStringLiteral("01")
-        + (c.userDefined ? c.userByte : QStringLiteral("00"));
-}
-
-QString readFormatEntry(const Response &r, const QString &time)
-{
-    // Only data bytes are read: byte 4, then the code and the four flags. An
-    // answer without all of them is corrupted, so that its check or end byte
-    // is never taken for a format or a flag.
-    const QByteArray data = r.data();
-    if (data.size() < 6)
-        return kFormatCorrupted + time + kCrLf;
-    const auto added = [&](int k) { return data[k - 4] != 0; };
-    const QStringList lines = {
-        QStringLiteral("Read data success    ") + time,
-        kPrefix + readFormatText(static_cast<unsigned char>(data[1])),
-        kPrefix + (added(6) ? QStringLiteral("add semicolon") : QStringLiteral("do not add semicolon ")),
-        kPrefix + (added(8) ? QStringLiteral("add ,") : QStringLiteral("do not add , ")),
-        kPrefix + (added(7) ? QStringLiteral("add ?") : QStringLiteral("do not add ? ")),
-        kPrefix + (added(9) ? QStringLiteral("add enter") : QStringLiteral("do not add enter ")),
-    };
-    return lines.join(kCrLf) + kCrLf;
-}
-
-OutputFormatPage::OutputFormatPage(CommandHost &host, QWidget *parent)
+OutputFormatPage::OutputFormatPage(ReaderSession &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
 {
@@ -109,21 +65,15 @@ OutputFormatPage::OutputFormatPage(CommandHost &host, QWidget *parent)
     auto *group = new QGroupBox(QStringLiteral("Output format setting "));
     group->setObjectName(QStringLiteral("GroupBox27"));
 
-    auto *formats = new QButtonGroup(this);
-    auto radio = [&](int code) {
-        const OutputFormat &f = formatByCode(code);
+    m_formats = new QButtonGroup(this);
+    auto radio = [&](quint8 code) {
+        const FormatRadio &f = radioOf(code);
         auto *b = new QRadioButton(QString::fromUtf8(f.caption));
         b->setObjectName(QString::fromLatin1(f.radio));
-        b->setProperty("formatCode", f.code);
-        formats->addButton(b);
-        m_formats.append(b);
+        m_formats->addButton(b, f.code);
         return b;
     };
-    auto check = [&](const char *name, const QString &caption) {
-        auto *c = new QCheckBox(caption);
-        c->setObjectName(QString::fromLatin1(name));
-        return c;
-    };
+    auto check = [&](const char *name, const QString &caption) { return controls::checkBox(name, caption, {}); };
 
     auto *grid = new QGridLayout(group);
     int row = 0;
@@ -136,25 +86,19 @@ OutputFormatPage::OutputFormatPage(CommandHost &host, QWidget *parent)
     grid->addWidget(radio(0x07), row++, 0);
     grid->addWidget(radio(0x01), row, 0);
     grid->addWidget(radio(0x02), row++, 1, 1, 2);
-    auto *panel22 = separator();
-    panel22->setObjectName(QStringLiteral("Panel22"));
-    grid->addWidget(panel22, row++, 0, 1, 3);
+    grid->addWidget(controls::separator("Panel22"), row++, 0, 1, 3);
     m_comma = check("CheckBox18", QStringLiteral("add , in middle   "));
     grid->addWidget(radio(0x00), row, 0);
     grid->addWidget(radio(0x0E), row, 1);
     grid->addWidget(m_comma, row++, 2);
-    auto *panel23 = separator();
-    panel23->setObjectName(QStringLiteral("Panel23"));
-    grid->addWidget(panel23, row++, 0, 1, 3);
+    grid->addWidget(controls::separator("Panel23"), row++, 0, 1, 3);
     m_semicolon = check("CheckBox16", QStringLiteral("add ;  "));
     m_question = check("CheckBox17", QStringLiteral("add ?  "));
     m_enter = check("CheckBox15", QStringLiteral("add \"Enter\""));
     grid->addWidget(m_semicolon, row, 0);
     grid->addWidget(m_question, row, 1);
     grid->addWidget(m_enter, row++, 2);
-    auto *panel24 = separator();
-    panel24->setObjectName(QStringLiteral("Panel24"));
-    grid->addWidget(panel24, row++, 0, 1, 3);
+    grid->addWidget(controls::separator("Panel24"), row++, 0, 1, 3);
 
     auto *buzzers = new QButtonGroup(this);
     m_bigBuzzer = new QRadioButton(QStringLiteral("Big buzzer"));
@@ -175,10 +119,8 @@ OutputFormatPage::OutputFormatPage(CommandHost &host, QWidget *parent)
     grid->addWidget(m_userByte, row, 0);
     grid->addWidget(m_userDefined, row++, 1, 1, 2);
 
-    auto *read = new QPushButton(QStringLiteral("Read"));
-    read->setObjectName(QStringLiteral("Button25"));
-    auto *set = new QPushButton(QStringLiteral("Set"));
-    set->setObjectName(QStringLiteral("Button24"));
+    auto *read = controls::button("Button25", QStringLiteral("Read"));
+    auto *set = controls::button("Button24", QStringLiteral("Set"));
     connect(read, &QPushButton::clicked, this, &OutputFormatPage::Button25Click);
     connect(set, &QPushButton::clicked, this, &OutputFormatPage::Button24Click);
 
@@ -194,45 +136,34 @@ OutputFormatPage::OutputFormatPage(CommandHost &host, QWidget *parent)
     layout->addLayout(buttons);
 }
 
-OutputFormatChoice OutputFormatPage::choice() const
-{
-    OutputFormatChoice c;
-    for (QRadioButton *b : m_formats)
-        if (b->isChecked())
-            c.code = b->property("formatCode").toInt();
-    c.semicolon = m_semicolon->isChecked();
-    c.questionMark = m_question->isChecked();
-    c.comma = m_comma->isChecked();
-    c.enter = m_enter->isChecked();
-    c.bigBuzzer = m_bigBuzzer->isChecked();
-    c.userDefined = m_userDefined->isChecked();
-    c.userByte = m_userByte->text();
-    return c;
-}
-
 void OutputFormatPage::Button24Click()
 {
-    const OutputFormatChoice c = choice();
-    if (c.code < 0) {
+    const int code = m_formats->checkedId();
+    if (code < 0) {
         // The command has no form without its format byte.
         m_host.log(QStringLiteral("No output format chosen: choose one of the formats, then Set. Nothing was sent.   ")
                    + timeStamp() + kCrLf);
         return;
     }
-    if (c.userDefined && !fieldsWhole(m_host, {{QStringLiteral("User-defined byte (Edit23)"), c.userByte}}, Language::English))
-        return;
-    const Response r = sendAndWait(m_host, setFormatCommand(c));
-    const OutcomeTexts texts{QStringLiteral("Set up format false   "), kFormatNoData, kFormatCorrupted};
-    if (reportOutcome(m_host, r, texts))
-        m_host.log(QStringLiteral("Set Up Success   ") + timeStamp() + kCrLf);
+    format::Choice c;
+    c.code = quint8(code);
+    c.semicolon = m_semicolon->isChecked();
+    c.questionMark = m_question->isChecked();
+    c.comma = m_comma->isChecked();
+    c.enter = m_enter->isChecked();
+    c.bigBuzzer = m_bigBuzzer->isChecked();
+    if (m_userDefined->isChecked()) {
+        const QString userByte = m_userByte->text();
+        if (!fieldsWhole(m_host, {{QStringLiteral("User-defined byte (Edit23)"), userByte}}, Language::English))
+            return;
+        c.userByte = hexToBytes(userByte);
+    }
+    run(m_host, format::set(c), 300, judge(texts(QStringLiteral("Set up format false   ")), done(QStringLiteral("Set Up Success   "))));
 }
 
 void OutputFormatPage::Button25Click()
 {
-    const Response r = sendAndWait(m_host, QStringLiteral("83"));
-    const OutcomeTexts texts{QStringLiteral("Read format false   "), kFormatNoData, kFormatCorrupted};
-    if (reportOutcome(m_host, r, texts))
-        m_host.log(readFormatEntry(r, timeStamp()));
+    run(m_host, format::read(), 300, judge(texts(QStringLiteral("Read format false   ")), linesOf<format::Settings>));
 }
 
 } // namespace rfid

@@ -8,97 +8,29 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "../link/hextext.h"
-#include "../link/timestamp.h"
-#include "commandhost.h"
-#include "exchangeflow.h"
+#include "link/hextext.h"
+#include "link/timestamp.h"
+#include "pages/controls.h"
+#include "pages/exchangeflow.h"
+#include "session/readersession.h"
 
 namespace rfid {
 
 namespace {
-const BaudRate kBaudRates[] = {
-    {"9600", 0x00}, {"19200", 0x01}, {"38400", 0x02}, {"57600", 0x03}, {"115200", 0x04},
-};
-
 // The name of a field in a log line: its row's label and its object name.
-QString fieldName(const QString &label, const QLineEdit *edit)
+QString nameOf(const QString &label, const QLineEdit *edit)
 {
-    return label + QStringLiteral("（") + edit->objectName() + QStringLiteral("）");
+    return fieldName(label, edit->objectName());
 }
 } // namespace
 
-const BaudRate *baudRates(int *count)
-{
-    *count = int(std::size(kBaudRates));
-    return kBaudRates;
-}
-
-QString baudCode(const QString &text)
-{
-    for (const BaudRate &b : kBaudRates)
-        if (text == QLatin1String(b.text))
-            return byteHex(b.code);
-    return {};
-}
-
-QString baudCommand(const QString &code)
-{
-    return QStringLiteral("81") + code;
-}
-
-QString setAddressCommand(const QString &address)
-{
-    return QStringLiteral("80") + address;
-}
-
-QString setSerialCommand(const QString &serial)
-{
-    return QStringLiteral("82") + serial;
-}
-
-QString signalCommand(unsigned command, const QString &period, const QString &count)
-{
-    return byteHex(command) + period + count;
-}
-
-QString readingModeCommand(bool active)
-{
-    return active ? QStringLiteral("0f01") : QStringLiteral("0f02");
-}
-
-QString unknownBaudLine(const QString &text, const QString &time)
-{
-    return QStringLiteral("波特率“%1”不是可选的波特率（9600、19200、38400、57600、115200）之一，未发送   %2")
-               .arg(text, time)
-        + kCrLf;
-}
-
-// The address is the first data byte and the serial number the eight after it;
-// a short answer shows fewer digits, never its check and end bytes.
-QString addressEntry(const Response &r, const QString &time)
-{
-    return QStringLiteral("系统地址为 : ") + bytesToHex(r.data().left(1)) + QStringLiteral("   ") + time + kCrLf;
-}
-
-QString serialEntry(const Response &r, const QString &time)
-{
-    const QByteArray data = r.data();
-    return QStringLiteral("读序列号成功   ") + time + kCrLf + QStringLiteral("地址为：") + bytesToHex(data.left(1))
-        + kCrLf + QStringLiteral("序列号为：") + bytesToHex(data.mid(1, 8)) + kCrLf;
-}
-
-SystemPage::SystemPage(CommandHost &host, QWidget *parent)
+SystemPage::SystemPage(ReaderSession &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
 {
-    auto label = [](const char *name, const QString &text) {
-        auto *l = new QLabel(text);
-        l->setObjectName(QString::fromLatin1(name));
-        return l;
-    };
+    using controls::label;
     auto edit = [](const char *name, const QString &text, const QString &accessible, int width = 40) {
-        auto *e = new QLineEdit(text);
-        e->setObjectName(QString::fromLatin1(name));
+        QLineEdit *e = controls::edit(name, text);
         e->setAccessibleName(accessible);
         e->setMaximumWidth(width);
         return e;
@@ -106,10 +38,8 @@ SystemPage::SystemPage(CommandHost &host, QWidget *parent)
     // The captions "设置" and "读取" repeat down the page, so a screen reader
     // hears the row with them.
     auto button = [this](const char *name, const QString &caption, const QString &row, void (SystemPage::*slot)()) {
-        auto *b = new QPushButton(caption);
-        b->setObjectName(QString::fromLatin1(name));
-        if (!row.isEmpty())
-            b->setAccessibleName(caption + QStringLiteral("：") + row);
+        QPushButton *b =
+            controls::button(name, caption, row);
         connect(b, &QPushButton::clicked, this, slot);
         return b;
     };
@@ -126,7 +56,7 @@ SystemPage::SystemPage(CommandHost &host, QWidget *parent)
     m_baud->setEditable(true);
     // Typed text is sent, never kept as a new item: the list stays the five rates.
     m_baud->setInsertPolicy(QComboBox::NoInsert);
-    for (const BaudRate &b : kBaudRates)
+    for (const settings::BaudRate &b : settings::baudRates())
         m_baud->addItem(QString::fromLatin1(b.text));
     m_baud->setEditText(QStringLiteral("9600"));
     m_baud->setToolTip(QStringLiteral("待设置的波特率"));
@@ -228,89 +158,85 @@ SystemPage::SystemPage(CommandHost &host, QWidget *parent)
     layout->addStretch();
 }
 
-void SystemPage::setting(const QString &command, const QString &success, const QString &failure)
-{
-    const Response r = sendAndWait(m_host, command);
-    if (reportOutcome(m_host, r, OutcomeTexts{failure}))
-        m_host.log(success + timeStamp() + kCrLf);
-}
-
 void SystemPage::Button12Click()
 {
-    const QString code = baudCode(m_baud->currentText());
-    if (code.isEmpty()) {
+    const std::optional<quint8> code = settings::baudCode(m_baud->currentText());
+    if (!code) {
         // Without its code byte the command would ask the reader for nothing.
-        m_host.log(unknownBaudLine(m_baud->currentText(), timeStamp()));
+        m_host.log(settings::unknownBaudLine(m_baud->currentText(), timeStamp()));
         return;
     }
-    setting(baudCommand(code), QStringLiteral("波特率设置成功   "), QStringLiteral("波特率设置失败   "));
+    run(m_host, settings::setBaudRate(*code), 300,
+        judge({QStringLiteral("波特率设置失败   ")}, done(QStringLiteral("波特率设置成功   "))));
 }
 
 void SystemPage::Button4Click()
 {
-    const Response r = sendAndWait(m_host, kReadCommand);
-    if (reportOutcome(m_host, r, OutcomeTexts{QStringLiteral("操作失败        ")}))
-        m_host.log(addressEntry(r, timeStamp()));
+    run(m_host, settings::read(), 300,
+        judge({QStringLiteral("操作失败        ")},
+              [](const Response &r, const QString &time) { return settings::Identity::from(r).addressLines(time); }));
 }
 
 void SystemPage::Button11Click()
 {
-    if (!fieldsWhole(m_host, {{fieldName(QStringLiteral("重设置机器ID号"), m_address), m_address->text()}}))
+    if (!fieldsWhole(m_host, {{nameOf(QStringLiteral("重设置机器ID号"), m_address), m_address->text()}}))
         return;
-    setting(setAddressCommand(m_address->text()), QStringLiteral("读写器地址设置成功   "),
-            QStringLiteral("读写器地址设置失败   "));
+    run(m_host, settings::setAddress(hexToBytes(m_address->text())), 300,
+        judge({QStringLiteral("读写器地址设置失败   ")}, done(QStringLiteral("读写器地址设置成功   "))));
 }
 
 void SystemPage::Button14Click()
 {
-    const Response r = sendAndWait(m_host, kReadCommand);
-    if (reportOutcome(m_host, r, OutcomeTexts{QStringLiteral("读序列号失败   ")}))
-        m_host.log(serialEntry(r, timeStamp()));
+    run(m_host, settings::read(), 300,
+        judge({QStringLiteral("读序列号失败   ")},
+              [](const Response &r, const QString &time) { return settings::Identity::from(r).serialLines(time); }));
 }
 
 void SystemPage::Button13Click()
 {
-    if (!fieldsWhole(m_host, {{fieldName(QStringLiteral("重设置机器序列号"), m_serial), m_serial->text()}}))
+    if (!fieldsWhole(m_host, {{nameOf(QStringLiteral("重设置机器序列号"), m_serial), m_serial->text()}}))
         return;
-    setting(setSerialCommand(m_serial->text()), QStringLiteral("机器序列号设置成功   "),
-            QStringLiteral("机器序列号设置失败   "));
+    run(m_host, settings::setSerial(hexToBytes(m_serial->text())), 300,
+        judge({QStringLiteral("机器序列号设置失败   ")}, done(QStringLiteral("机器序列号设置成功   "))));
 }
 
-void SystemPage::indicator(unsigned command, QLineEdit *period, QLineEdit *count, const QString &what,
+void SystemPage::indicator(settings::Indicator which, QLineEdit *period, QLineEdit *count, const QString &what,
                            const QString &name)
 {
-    if (!fieldsWhole(m_host, {{fieldName(what + QStringLiteral(" 周期"), period), period->text()},
-                              {fieldName(what + QStringLiteral(" 次数"), count), count->text()}}))
+    if (!fieldsWhole(m_host, {{nameOf(what + QStringLiteral(" 周期"), period), period->text()},
+                              {nameOf(what + QStringLiteral(" 次数"), count), count->text()}}))
         return;
-    setting(signalCommand(command, period->text(), count->text()), QStringLiteral("设置%1操作成功   ").arg(name),
-            QStringLiteral("设置%1操作失败   ").arg(name));
+    run(m_host, settings::indicator(which, hexToBytes(period->text()), hexToBytes(count->text())), 300,
+        judge({QStringLiteral("设置%1操作失败   ").arg(name)}, done(QStringLiteral("设置%1操作成功   ").arg(name))));
 }
 
 void SystemPage::Button20Click()
 {
-    indicator(0x88, m_ledPeriod, m_ledCount, QStringLiteral("led的控制"), QStringLiteral("LED"));
+    indicator(settings::Indicator::Led, m_ledPeriod, m_ledCount, QStringLiteral("led的控制"), QStringLiteral("LED"));
 }
 
 void SystemPage::Button23Click()
 {
-    indicator(0x87, m_ledRPeriod, m_ledRCount, QStringLiteral("led-R 的控制"), QStringLiteral("LED-R"));
+    indicator(settings::Indicator::LedR, m_ledRPeriod, m_ledRCount, QStringLiteral("led-R 的控制"),
+              QStringLiteral("LED-R"));
 }
 
 void SystemPage::Button21Click()
 {
-    indicator(0x89, m_buzzerPeriod, m_buzzerCount, QStringLiteral("buzzer的控制"), QStringLiteral("BUZ"));
+    indicator(settings::Indicator::Buzzer, m_buzzerPeriod, m_buzzerCount, QStringLiteral("buzzer的控制"),
+              QStringLiteral("BUZ"));
 }
 
 // The mode switch is sent and not reported: the reader changes how it reads
 // cards, and its answer is not waited for.
 void SystemPage::Button52Click()
 {
-    m_host.Send(readingModeCommand(true));
+    m_host.Send(settings::readingMode(true).text());
 }
 
 void SystemPage::Button53Click()
 {
-    m_host.Send(readingModeCommand(false));
+    m_host.Send(settings::readingMode(false).text());
 }
 
 void SystemPage::Edit22Change(const QString &text)

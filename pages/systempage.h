@@ -4,44 +4,20 @@
 #include <QString>
 #include <QWidget>
 
-#include "../link/response.h"
+#include "protocol/readersettings.h"
 
 class QComboBox;
 class QLineEdit;
 
 namespace rfid {
 
-class CommandHost;
-
-// The baud-rate items and their codes, in the order the combo lists them.
-struct BaudRate {
-    const char *text;
-    unsigned code;
-};
-const BaudRate *baudRates(int *count);
-// The code of a baud-rate text as two digits; "" when the text is none of the
-// items (the comparison is exact).
-QString baudCode(const QString &text);
-
-// Command texts, command code first, parameters as typed.
-QString baudCommand(const QString &code);
-QString setAddressCommand(const QString &address);
-QString setSerialCommand(const QString &serial);
-QString signalCommand(unsigned command, const QString &period, const QString &count);
-QString readingModeCommand(bool active);
-inline const QString kReadCommand = QStringLiteral("83");
-
-// The line logged when the baud-rate text is none of the items.
-QString unknownBaudLine(const QString &text, const QString &time);
-// The success entries of the two reads.
-QString addressEntry(const Response &r, const QString &time);
-QString serialEntry(const Response &r, const QString &time);
+class ReaderSession;
 
 class SystemPage : public QWidget
 {
     Q_OBJECT
 public:
-    SystemPage(CommandHost &host, QWidget *parent = nullptr);
+    SystemPage(ReaderSession &host, QWidget *parent = nullptr);
 
 public slots:
     void Button12Click();   // baud rate
@@ -58,12 +34,11 @@ public slots:
     void Edit22Change(const QString &text);
 
 private:
-    // Sends a setting command and logs its outcome with the given texts.
-    void setting(const QString &command, const QString &success, const QString &failure);
     // LED, LED-R or buzzer: period and count; name is the one the log lines use.
-    void indicator(unsigned command, QLineEdit *period, QLineEdit *count, const QString &what, const QString &name);
+    void indicator(settings::Indicator which, QLineEdit *period, QLineEdit *count, const QString &what,
+                   const QString &name);
 
-    CommandHost &m_host;
+    ReaderSession &m_host;
     QComboBox *m_baud;
     QLineEdit *m_address, *m_serial;
     QLineEdit *m_ledPeriod, *m_ledCount, *m_ledRPeriod, *m_ledRCount, *m_buzzerPeriod, *m_buzzerCount;

@@ -11,61 +11,21 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "../link/hextext.h"
-#include "../link/timestamp.h"
-#include "classicpage.h"
-#include "commandhost.h"
-#include "exchangeflow.h"
-#include "typeawidgets.h"
+#include "link/hextext.h"
+#include "link/timestamp.h"
+#include "pages/classicpage.h"
+#include "pages/controls.h"
+#include "pages/exchangeflow.h"
+#include "session/readersession.h"
 
 namespace rfid {
 
-QString ultralightModeByte(bool all)
+namespace {
+ultralight::RequestMode modeOf(const QRadioButton *all)
 {
-    return all ? QStringLiteral("01") : QStringLiteral("00");
+    return all->isChecked() ? ultralight::RequestMode::All : ultralight::RequestMode::Idle;
 }
-
-QString pageByte(const QString &item)
-{
-    bool ok = false;
-    const int page = item.toInt(&ok, 10);
-    if (!ok || page < 0 || page > 0xFF)
-        return {};
-    return byteHex(unsigned(page));
-}
-
-QString readSerialCommand(const QString &mode)
-{
-    return QStringLiteral("E3") + mode;
-}
-
-QString readPageCommand(const QString &mode, const QString &page)
-{
-    return QStringLiteral("E0") + mode + page;
-}
-
-QString writePageCommand(const QString &mode, const QString &page, const QString &data)
-{
-    // The one byte no control sets: a single page, where the block write
-    // carries its block count.
-    return QStringLiteral("E1") + mode + QStringLiteral("01") + page + data;
-}
-
-QStringList readSerialLines(const Response &r, const QString &time)
-{
-    return {QStringLiteral("读卡号 操作成功   ") + time, QStringLiteral("卡号为:") + responseBytes(r, 4, 7) + kCrLf};
-}
-
-QStringList readPageLines(const Response &r, const QString &time)
-{
-    return {QStringLiteral("读卡 操作成功   ") + time, QStringLiteral("读卡返回数据为: ") + responseBytes(r, 4, 16),
-            QStringLiteral("卡ID号为:") + responseBytes(r, 20, 7) + kCrLf};
-}
-
-QStringList writePageLines(const Response &r, const QString &time)
-{
-    return {QStringLiteral("写卡操作成功   ") + time, QStringLiteral("卡号为:") + responseBytes(r, 4, 7) + kCrLf};
-}
+} // namespace
 
 namespace {
 QListWidget *pageList(const char *name, int selected)
@@ -83,12 +43,12 @@ QListWidget *pageList(const char *name, int selected)
 }
 } // namespace
 
-UltralightPage::UltralightPage(CommandHost &host, QWidget *parent)
+UltralightPage::UltralightPage(ReaderSession &host, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
 {
     setObjectName(QStringLiteral("TabSheet3"));
-    using namespace typea;
+    using namespace controls;
 
     // Serial number and halt.
     const QString serialRow = QStringLiteral("Read");
@@ -159,20 +119,20 @@ UltralightPage::UltralightPage(CommandHost &host, QWidget *parent)
     connect(writePage, &QPushButton::clicked, this, &UltralightPage::Button54Click);
 }
 
-QString UltralightPage::selectedPage(QListWidget *list, const QString &name)
+std::optional<quint8> UltralightPage::selectedPage(QListWidget *list, const QString &name)
 {
     const QListWidgetItem *item = list->currentItem();
-    const QString page = item && item->isSelected() ? pageByte(item->text()) : QString();
-    if (page.isEmpty())
+    const std::optional<quint8> page =
+        item && item->isSelected() ? ultralight::pageNumber(item->text()) : std::nullopt;
+    if (!page)
         m_host.log(QStringLiteral("%1：未选择页，未发送   ").arg(name) + timeStamp() + kCrLf);
     return page;
 }
 
 void UltralightPage::Button55Click()
 {
-    const Response r = sendAndWait(m_host, readSerialCommand(ultralightModeByte(m_serialAll->isChecked())), 300);
-    if (reportOutcome(m_host, r, {QStringLiteral("读卡ID号操作失败   ")}))
-        logLines(m_host, readSerialLines(r, timeStamp()));
+    run(m_host, ultralight::readSerial(modeOf(m_serialAll)), 300,
+        judge({QStringLiteral("读卡ID号操作失败   ")}, linesOf<ultralight::Serial>));
 }
 
 void UltralightPage::Button17Click()
@@ -182,23 +142,23 @@ void UltralightPage::Button17Click()
 
 void UltralightPage::Button18Click()
 {
-    const QString page = selectedPage(m_readPage, QStringLiteral("扇区（读卡）"));
-    if (page.isEmpty())
+    const std::optional<quint8> page =
+        selectedPage(m_readPage, fieldName(QStringLiteral("扇区"), QStringLiteral("读卡")));
+    if (!page)
         return;
-    const Response r = sendAndWait(m_host, readPageCommand(ultralightModeByte(m_readAll->isChecked()), page), 800);
-    if (reportOutcome(m_host, r, {QStringLiteral("读卡失败   ")}))
-        logLines(m_host, readPageLines(r, timeStamp()));
+    run(m_host, ultralight::readPage(modeOf(m_readAll), *page), 800,
+        judge({QStringLiteral("读卡失败   ")}, linesOf<ultralight::PageRead>));
 }
 
 void UltralightPage::Button54Click()
 {
-    const QString page = selectedPage(m_writePage, QStringLiteral("扇区（写卡）"));
-    if (page.isEmpty() || !fieldsWhole(m_host, {{QStringLiteral("页数据（写卡）"), m_data->text()}}))
+    const std::optional<quint8> page =
+        selectedPage(m_writePage, fieldName(QStringLiteral("扇区"), QStringLiteral("写卡")));
+    const QString data = m_data->text();
+    if (!page || !fieldsWhole(m_host, {{fieldName(QStringLiteral("页数据"), QStringLiteral("写卡")), data}}))
         return;
-    const Response r =
-        sendAndWait(m_host, writePageCommand(ultralightModeByte(m_writeAll->isChecked()), page, m_data->text()), 500);
-    if (reportOutcome(m_host, r, {QStringLiteral("写卡操作失败   ")}))
-        logLines(m_host, writePageLines(r, timeStamp()));
+    run(m_host, ultralight::writePage(modeOf(m_writeAll), *page, hexToBytes(data)), 500,
+        judge({QStringLiteral("写卡操作失败   ")}, linesOf<ultralight::PageWritten>));
 }
 
 } // namespace rfid

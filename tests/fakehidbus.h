@@ -10,8 +10,8 @@
 #include <deque>
 #include <vector>
 
-#include "../readers/hid/device.h"
-#include "../readers/hid/devicelist.h"
+#include "readers/hid/device.h"
+#include "readers/hid/devicelist.h"
 
 namespace rfid::test {
 

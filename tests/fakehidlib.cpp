@@ -3,8 +3,8 @@
 // through the few exports below.
 #include <memory>
 
-#include "../readers/hid/process.h"
-#include "../readers/reader_api.h"
+#include "readers/hid/process.h"
+#include "readers/reader_api.h"
 #include "fakehidbus.h"
 
 namespace {

@@ -1,53 +1,23 @@
-// Test support: the window on a reader library, the scripted reader's
-// controls, and log lines with their time stamps masked.
+// Test support: the window on a reader library, driven by object names, and
+// its log lines with their time stamps masked.
 #pragma once
 
-#include <QByteArray>
-#include <QLibrary>
 #include <QStringList>
 #include <memory>
 
-#include "../app/filedialogs.h"
-#include "../app/logpane.h"
-#include "../app/tform1.h"
+#include "app/filedialogs.h"
+#include "app/logpane.h"
+#include "session/readersession.h"
+#include "devices.h"
 
 class QWidget;
 
+namespace rfid {
+class TForm1;
+struct WindowOptions;
+}
+
 namespace rfid::test {
-
-QString scriptedPath();
-QString virtualPath();
-
-// The card dumps the tests read, in tests/fixtures/dumps.
-QString fixture(const QString &name);
-// Empty when every dump of that folder that the tests read is there; else a
-// message naming each missing path (checked first, so that none aborts a test).
-QString missingFixtures();
-
-// Bytes of hex text ("AA 00 01 ...").
-QByteArray bytes(const QString &hex);
-// A well-formed response frame: AA addr L status data xor BB.
-QByteArray response(int status, const QString &dataHex = {}, int address = 0);
-
-// The scripted reader, reached through the same module the window loads.
-class Scripted
-{
-public:
-    Scripted();
-    void reset();
-    void respond(const QByteArray &answer, int reported = -1);   // empty: no answer
-    void failWrites(int count);
-    int requestCount();
-    QByteArray request(int index);
-    QString requestHex(int index);   // upper-case, blanks between bytes
-    QStringList requestsHex();
-
-private:
-    QLibrary m_lib;
-};
-
-// Resets the virtual reader to its state at load.
-void resetVirtualReader();
 
 // A main window on a reader library, with helpers to drive it.
 class Window
@@ -58,9 +28,10 @@ public:
     ~Window();
 
     TForm1 &form() { return *m_form; }
+    ReaderSession &session();
     template <typename T = QWidget> T *find(const QString &name) const
     {
-        return m_form->findChild<T *>(name);
+        return root()->findChild<T *>(name);
     }
     void click(const QString &button);
     void setText(const QString &edit, const QString &text);   // line edits and editable combos
@@ -71,6 +42,8 @@ public:
     void clearLog();
 
 private:
+    QWidget *root() const;
+
     std::unique_ptr<TForm1> m_form;
     int m_taken = 0;
 };
@@ -91,8 +64,5 @@ struct Chooser {
     ~Chooser() { setFileChooser({}); }
     QList<FileRequest> requests;
 };
-
-// Replaces every "hh:mm:ss AM/PM" with "<time>".
-QString maskTimes(QString line);
 
 } // namespace rfid::test

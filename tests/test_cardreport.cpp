@@ -1,7 +1,7 @@
 // Card reports as decoded from one arrival's own bytes, and the debug echo.
 #include <QTest>
 
-#include "../link/cardreport.h"
+#include "link/cardreport.h"
 
 using namespace rfid;
 

@@ -11,7 +11,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "../app/filedialogs.h"
+#include "app/filedialogs.h"
+#include "app/tform1.h"
 #include "support.h"
 
 using namespace rfid;

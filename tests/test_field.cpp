@@ -15,7 +15,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "../app/cardfield.h"
+#include "app/cardfield.h"
+#include "app/tform1.h"
 #include "dumps.h"
 #include "support.h"
 
@@ -530,7 +531,7 @@ private slots:
             Window w(options(field, saveDir));
             writeTagBlock(w, kSlixUid, 5, QStringLiteral("A1 B2 C3 D4"));
             QTimer::singleShot(50, &w.form(), [&w] { w.form().close(); });
-            w.form().Delayy(5000);
+            w.session().Delayy(5000);
             std::_Exit(3);   // not reached: the close ends the process
         }
         int status = 0;

@@ -11,9 +11,9 @@
 
 #include <unistd.h>
 
-#include "../link/readerdevices.h"
-#include "../link/readerlibrary.h"
-#include "../readers/reader_api.h"
+#include "link/readerdevices.h"
+#include "link/readerlibrary.h"
+#include "readers/reader_api.h"
 #include "support.h"
 
 using namespace rfid;

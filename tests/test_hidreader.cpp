@@ -9,10 +9,10 @@
 #include <deque>
 #include <thread>
 
-#include "../readers/hid/descriptor.h"
-#include "../readers/hid/hidapidevice.h"
-#include "../readers/hid/process.h"
-#include "../readers/reader_api.h"
+#include "readers/hid/descriptor.h"
+#include "readers/hid/hidapidevice.h"
+#include "readers/hid/process.h"
+#include "readers/reader_api.h"
 #include "fakehidbus.h"
 #include "support.h"
 

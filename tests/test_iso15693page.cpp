@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "../link/frame.h"
-#include "../link/hextext.h"
+#include "link/frame.h"
+#include "link/hextext.h"
 #include "support.h"
 
 using namespace rfid;

@@ -4,13 +4,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "../link/frame.h"
-#include "../link/hextext.h"
-#include "../link/readerlibrary.h"
-#include "../link/reasons.h"
-#include "../link/response.h"
-#include "../link/timestamp.h"
-#include "../link/transport.h"
+#include "link/frame.h"
+#include "link/hextext.h"
+#include "link/readerlibrary.h"
+#include "link/reasons.h"
+#include "link/response.h"
+#include "link/timestamp.h"
+#include "link/transport.h"
 #include "support.h"
 
 using namespace rfid;

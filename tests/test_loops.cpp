@@ -11,8 +11,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "../app/console.h"
-#include "../app/repeatloops.h"
+#include "app/console.h"
+#include "app/repeatloops.h"
+#include "app/tform1.h"
 #include "support.h"
 
 using namespace rfid;
@@ -199,7 +200,7 @@ private slots:
         w.setText(QStringLiteral("Edit22"), QStringLiteral("500"));
         int passes = 0;
         s.onClick = [&](const QString &) {
-            w.form().SendHex(QStringLiteral("AA 00 01 83 82 BB"));
+            w.session().SendHex(QStringLiteral("AA 00 01 83 82 BB"));
             if (++passes == 10)
                 s.box("CheckBox5")->setChecked(false);
         };

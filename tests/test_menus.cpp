@@ -15,10 +15,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "../app/filedialogs.h"
-#include "../app/menus.h"
-#include "../app/skins.h"
-#include "../app/tform2.h"
+#include "app/filedialogs.h"
+#include "app/menus.h"
+#include "app/skins.h"
+#include "app/tform1.h"
+#include "app/tform2.h"
 #include "support.h"
 
 using namespace rfid;
@@ -156,11 +157,11 @@ private slots:
     void clearThenLogStartsAtTop()
     {
         Window w(scriptedPath());
-        w.form().log(QStringLiteral("one\r\n"));
-        w.form().log(QStringLiteral("two"));
+        w.session().log(QStringLiteral("one\r\n"));
+        w.session().log(QStringLiteral("two"));
         action(w, "MenuItem1")->trigger();
         QVERIFY(w.lines().isEmpty());
-        w.form().log(QStringLiteral("three\r\n"));
+        w.session().log(QStringLiteral("three\r\n"));
         QCOMPARE(w.form().logPane()->lines(), QStringList({"three", ""}));
     }
 
@@ -168,8 +169,8 @@ private slots:
     {
         Window w(scriptedPath());
         LogPane *pane = w.form().logPane();
-        w.form().log(QStringLiteral("读卡 alpha"));
-        w.form().log(QStringLiteral("beta"));
+        w.session().log(QStringLiteral("读卡 alpha"));
+        w.session().log(QStringLiteral("beta"));
         // Select all, copy.
         action(w, "N20")->trigger();
         QCOMPARE(pane->textCursor().selectedText(), QStringLiteral("读卡 alpha\u2029beta"));
@@ -209,8 +210,8 @@ private slots:
         script.respond(response(0));
         w.check(QStringLiteral("RadioButton15"));
         w.click(QStringLiteral("Button24"));
-        w.form().log(QStringLiteral("读卡成功 ID 01020304\r\n"));
-        w.form().log(QStringLiteral("  trailing blanks   "));
+        w.session().log(QStringLiteral("读卡成功 ID 01020304\r\n"));
+        w.session().log(QStringLiteral("  trailing blanks   "));
         const QStringList lines = w.form().logPane()->lines();
         Chooser c(path);
         action(w, "MenuItem2")->trigger();
@@ -231,7 +232,7 @@ private slots:
     {
         QTemporaryDir dir;
         Window w(scriptedPath());
-        w.form().log(QStringLiteral("kept\r\n"));
+        w.session().log(QStringLiteral("kept\r\n"));
         {
             Chooser cancel{QString()};
             action(w, "MenuItem2")->trigger();

@@ -4,7 +4,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "../pages/outputformat.h"
+#include "pages/outputformat.h"
 #include "support.h"
 
 using namespace rfid;

@@ -10,7 +10,8 @@
 #include <QMenuBar>
 #include <QTest>
 
-#include "../app/readermenu.h"
+#include "app/readermenu.h"
+#include "app/tform1.h"
 #include "support.h"
 
 using namespace rfid;

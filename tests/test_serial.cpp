@@ -13,56 +13,20 @@
 
 #include <atomic>
 #include <chrono>
-#include <fcntl.h>
-#include <pty.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
 
-#include "../app/commgroup.h"
-#include "../link/hextext.h"
-#include "../pages/outputformat.h"
+#include "app/commgroup.h"
+#include "app/tform1.h"
+#include "link/hextext.h"
+#include "protocol/outputformat.h"
 #include "support.h"
 
 using namespace rfid;
 using namespace rfid::test;
 
 namespace {
-
-// A pseudo-terminal pair; the slave's name is what the operator types.
-struct Pty {
-    int master = -1;
-    int slave = -1;
-    QString name;
-
-    Pty()
-    {
-        char path[256] = {};
-        if (openpty(&master, &slave, path, nullptr, nullptr) != 0)
-            qFatal("openpty failed");
-        name = QString::fromLocal8Bit(path);
-    }
-    ~Pty()
-    {
-        ::close(master);
-        ::close(slave);
-    }
-    void write(const QByteArray &bytes) const
-    {
-        for (qsizetype done = 0; done < bytes.size();) {
-            const ssize_t n = ::write(master, bytes.constData() + done, size_t(bytes.size() - done));
-            if (n <= 0)
-                qFatal("write to the pseudo-terminal failed");
-            done += n;
-        }
-    }
-    termios settings() const
-    {
-        termios t{};
-        tcgetattr(slave, &t);
-        return t;
-    }
-};
 
 QSerialPort *comm(Window &w)
 {
@@ -217,10 +181,10 @@ private slots:
         pty.write(bytes(arrival));
         // Delivered once the burst has been quiet for the gap; bytes land in
         // recdata on delivery, so wait for the log or for recdata.
-        QTRY_VERIFY(!w.lines().isEmpty() || !w.form().recdata().isEmpty());
+        QTRY_VERIFY(!w.lines().isEmpty() || !w.session().recdata().isEmpty());
         QTest::qWait(50);
         QCOMPARE(w.lines(), lines);
-        QCOMPARE(w.form().recdata(), recdata);
+        QCOMPARE(w.session().recdata(), recdata);
     }
 
     // What sits in recdata before a report does not hide the report, and the
@@ -245,16 +209,16 @@ private slots:
         } else {
             pty.write(bytes(QStringLiteral("02 07 11 22")));
             before = QStringLiteral("02071122");
-            QTRY_COMPARE(w.form().recdata(), before);
+            QTRY_COMPARE(w.session().recdata(), before);
         }
-        QCOMPARE(w.form().recdata(), before);
+        QCOMPARE(w.session().recdata(), before);
         w.takeLines();
         pty.write(bytes(QStringLiteral("02 01 A1 B2 C3 D4")));
         QCOMPARE(nextLines(w, 3), QStringList({"检测到S50/S70卡", kCard + "A1B2C3D4", ""}));
-        QCOMPARE(w.form().recdata(), before);
+        QCOMPARE(w.session().recdata(), before);
         pty.write(bytes(QStringLiteral("00 05 E0 04 01 00 12 34 56 78")));
         QCOMPARE(nextLines(w, 3), QStringList({"检测到ISO 15693卡", kCard + "E004010012345678", ""}));
-        QCOMPARE(w.form().recdata(), before);
+        QCOMPARE(w.session().recdata(), before);
     }
 
     // A command whose write failed waits for its own answer: a well-formed
@@ -268,8 +232,8 @@ private slots:
         const QByteArray frame = response(0, QStringLiteral("01 00"));
         pty.write(frame);
         w.click(QStringLiteral("Button25"));
-        QCOMPARE(w.form().recdata(), bytesToHex(frame));   // it did arrive during the wait
-        QVERIFY(w.lines().contains(kFormatNoData + "<time>"));
+        QCOMPARE(w.session().recdata(), bytesToHex(frame));   // it did arrive during the wait
+        QVERIFY(w.lines().contains(format::kNoData + "<time>"));
     }
 
     void reopensAtChosenBaudRate()
@@ -354,7 +318,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(written.load(), 60000);
         writer.join();
         const qint64 streamMs = clock.elapsed();
-        QTRY_VERIFY(!w.form().recdata().isEmpty());
+        QTRY_VERIFY(!w.session().recdata().isEmpty());
         QTest::qWait(200);
         const qint64 residentAfter = residentBytes();
 
@@ -367,8 +331,8 @@ private slots:
         QVERIFY(w.find<QLabel>(QStringLiteral("StatusPanel3"))->text() != clockBefore);
         QVERIFY(residentAfter - residentBefore < 10 * 1024 * 1024);
 
-        const QString front = bytesToHex(stream.left(CommGroup::kArrivalCap));
-        QCOMPARE(w.form().recdata(), front);
+        const QString front = bytesToHex(stream.left(ReaderSession::kArrivalCap));
+        QCOMPARE(w.session().recdata(), front);
         QStringList lines = w.takeLines();
         QCOMPARE(lines.size(), 2);
         QVERIFY2(lines[0].startsWith(QStringLiteral("串口一次收到的数据超过 65536 字节，其后的 983040 字节已丢弃。")),
@@ -384,7 +348,7 @@ private slots:
                 lines.removeFirst();
             }
             QCOMPARE(lines, QStringList({"检测到S50/S70卡", kCard + "A1B2C3D4", ""}));
-            QCOMPARE(w.form().recdata(), front);
+            QCOMPARE(w.session().recdata(), front);
         }
     }
 };

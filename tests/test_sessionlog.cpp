@@ -16,7 +16,9 @@
 
 #include <csignal>
 
-#include "../app/sessionlog.h"
+#include "app/sessionlog.h"
+#include "app/tform1.h"
+#include "session/readersession.h"
 #include "support.h"
 
 using namespace rfid;
@@ -80,10 +82,10 @@ private slots:
 
         QStringList logged;
         for (int i = 1; i <= 6; ++i) {
-            w.form().log(QStringLiteral("读卡 line %1").arg(i));
+            w.form().session().log(QStringLiteral("读卡 line %1").arg(i));
             logged << QStringLiteral("读卡 line %1").arg(i);
         }
-        w.form().log(QStringLiteral("two\r\nlines\r\n"));
+        w.form().session().log(QStringLiteral("two\r\nlines\r\n"));
         logged << "two" << "lines" << "";
         QCOMPARE(pane->lines(), logged);   // 9 lines: nothing dropped yet
         w.click(QStringLiteral("Button25"));   // a real command's lines
@@ -113,7 +115,7 @@ private slots:
         QTest::keyClicks(pane, QStringLiteral("X"));   // one key, one edit
         QCOMPARE(pane->lines().last(), shown.last() + "X");
         for (int i = 0; i < 4; ++i)
-            w.form().log(QStringLiteral("later %1").arg(i));
+            w.form().session().log(QStringLiteral("later %1").arg(i));
         const QStringList pushed = pane->lines();
         QCOMPARE(pushed.size(), 10);
         QCOMPARE(pushed.at(5), shown.last() + "X");
@@ -122,7 +124,7 @@ private slots:
         undone[5] = shown.last();
         QCOMPARE(pane->lines(), undone);
         for (int i = 0; i < 10; ++i)
-            w.form().log(QStringLiteral("much later %1").arg(i));
+            w.form().session().log(QStringLiteral("much later %1").arg(i));
         QCOMPARE(pane->lines().filter(QStringLiteral("The full log is in")).size(), 0);   // said once, gone by now
         // An edit whose line has left the pane is not taken back somewhere else.
         QTextCursor c(pane->document());
@@ -130,7 +132,7 @@ private slots:
         pane->setTextCursor(c);
         QTest::keyClicks(pane, QStringLiteral("Z"));
         for (int i = 0; i < 3; ++i)
-            w.form().log(QStringLiteral("more %1").arg(i));
+            w.form().session().log(QStringLiteral("more %1").arg(i));
         const QStringList before = pane->lines();
         action(w, "N15")->trigger();
         QCOMPARE(pane->lines(), before);
@@ -158,7 +160,7 @@ private slots:
         QString path;
         {
             Window w(scriptedPath());
-            w.form().log(QStringLiteral("last words\r\n"));
+            w.form().session().log(QStringLiteral("last words\r\n"));
             path = w.form().logPane()->sessionLog()->filePath();
         }
         QCOMPARE(contents(path), QByteArray("last words\r\n\r\n"));

@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "app/tform1.h"
 #include "support.h"
 
 using namespace rfid;

@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "../link/timestamp.h"
-#include "../pages/typebpage.h"
+#include "link/timestamp.h"
+#include "pages/typebpage.h"
 #include "support.h"
 #include "typebcards.h"
 #include "vreader.h"
@@ -104,14 +104,6 @@ private slots:
         script.respond(answer);
         w.click(QStringLiteral("Button36"));
         QCOMPARE(w.lines(), lines);
-    }
-
-    void corruptedStartIsNeverData()
-    {
-        // The transport takes a buffer without AA for no answer; the text
-        // itself must not pass for data either.
-        QCOMPARE(maskTimes(dataExchangeEntry(QStringLiteral("AB00030050" "5A09BB"), timeStamp())),
-                 QStringLiteral("操作失败   <time>\r\n数据丢包，流水校验出错   <time>\r\n"));
     }
 
     void requestAndIdOutcomes_data()

@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "../pages/ultralightpage.h"
+#include "pages/ultralightpage.h"
 #include "support.h"
 
 using namespace rfid;

@@ -6,9 +6,9 @@
 #include <QLibrary>
 #include <QTest>
 
-#include "../link/frame.h"
-#include "../link/hextext.h"
-#include "../readers/reader_api.h"
+#include "link/frame.h"
+#include "link/hextext.h"
+#include "readers/reader_api.h"
 #include "support.h"
 
 using namespace rfid;

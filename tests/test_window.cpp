@@ -20,7 +20,8 @@
 #include <csignal>
 #include <sys/resource.h>
 
-#include "../app/stopsignals.h"
+#include "app/stopsignals.h"
+#include "app/tform1.h"
 #include "support.h"
 
 using namespace rfid;
@@ -272,10 +273,10 @@ private slots:
     {
         Window w(scriptedPath());
         Scripted script;
-        w.form().Send(QStringLiteral("0f 01"));
+        w.session().Send(QStringLiteral("0f 01"));
         w.choose(QStringLiteral("setadd"), QStringLiteral("0a"));
         w.check(QStringLiteral("RadioButton4"));
-        w.form().Send(QStringLiteral("83"));
+        w.session().Send(QStringLiteral("83"));
         QCOMPARE(script.requestsHex(), QStringList({"AA 00 02 0F 01 0C BB", "AA 0A 01 83 88 BB"}));
         // The echo shows the address as the combo does, then what came back.
         QCOMPARE(w.lines(), QStringList({"发送...AA0a018388BB", "接收..."}));
@@ -329,7 +330,7 @@ private slots:
         script.failWrites(1);
         w.click(QStringLiteral("Button24"));
         QCOMPARE(w.lines(), QStringList({kSetOk, "", "Non data receiving,Please check the equipment....", kNoDataEn, ""}));
-        QCOMPARE(w.form().recdata(), QString());
+        QCOMPARE(w.session().recdata(), QString());
     }
 
     void missingLibrary()
@@ -380,7 +381,7 @@ private slots:
         w.check(QStringLiteral("CheckBox19"));
         w.setText(QStringLiteral("Edit23"), QString(2 * 250, u'A'));
         w.click(QStringLiteral("Button24"));
-        w.form().SendHex(QStringLiteral("AA 00 01 83 82 B"));
+        w.session().SendHex(QStringLiteral("AA 00 01 83 82 B"));
         QCOMPARE(script.requestCount(), 0);
         const QStringList lines = w.lines();
         QVERIFY2(lines.size() == 6, qPrintable(lines.join(u'|')));
@@ -412,7 +413,7 @@ private slots:
         const double before = processorSeconds();
         QElapsedTimer t;
         t.start();
-        w.form().Delay(300, QString());
+        w.session().sleepUnlessAnswered(300, QString());
         const qint64 elapsed = t.elapsed();
         const double used = processorSeconds() - before;
         QVERIFY(elapsed >= 299);
@@ -421,10 +422,10 @@ private slots:
         QVERIFY(used * 1000 < 0.05 * 300);
         // A wait whose answer is there returns after one pass.
         t.restart();
-        w.form().Delay(5000, QStringLiteral("AA"));
+        w.session().sleepUnlessAnswered(5000, QStringLiteral("AA"));
         QVERIFY(t.elapsed() < 100);
         t.restart();
-        w.form().Delayy(0);
+        w.session().Delayy(0);
         QVERIFY(t.elapsed() < 100);
     }
 
@@ -465,12 +466,12 @@ private slots:
     {
         Window w(scriptedPath());
         LogPane *pane = w.form().logPane();
-        w.form().log(QStringLiteral("first\r\n"));
+        w.session().log(QStringLiteral("first\r\n"));
         pane->setFocus();
         pane->moveCursor(QTextCursor::End);
         QTest::keyClicks(pane, QStringLiteral("note"));
         for (int i = 0; i < 50; ++i)
-            w.form().log(QStringLiteral("line %1").arg(i));
+            w.session().log(QStringLiteral("line %1").arg(i));
         QVERIFY(pane->lines().contains(QStringLiteral("note")));
         // Undo takes back the last key of the operator, not an added line.
         pane->undoEdit();

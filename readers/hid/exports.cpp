@@ -1,8 +1,8 @@
 // The exports over one link for the life of the process.
 #include <mutex>
 
-#include "../reader_api.h"
-#include "../textout.h"
+#include "readers/reader_api.h"
+#include "readers/textout.h"
 #include "hidapidevice.h"
 #include "hidlink.h"
 #include "process.h"

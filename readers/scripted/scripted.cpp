@@ -8,7 +8,7 @@
 #include <deque>
 #include <vector>
 
-#include "../reader_api.h"
+#include "readers/reader_api.h"
 
 namespace {
 struct Answer {

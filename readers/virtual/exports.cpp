@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "../reader_api.h"
-#include "../textout.h"
+#include "readers/reader_api.h"
+#include "readers/textout.h"
 #include "cardfield.h"
 #include "vreader.h"
 

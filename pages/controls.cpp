@@ -1,4 +1,4 @@
-#include "typeawidgets.h"
+#include "controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace rfid::typea {
+namespace rfid::controls {
 
 QRadioButton *radio(const char *name, const QString &caption, const QString &row, bool checked)
 {
@@ -56,11 +56,20 @@ QLineEdit *edit(const char *name, const QString &text)
     return e;
 }
 
-QPushButton *button(const char *name, const QString &caption)
+QPushButton *button(const char *name, const QString &caption, const QString &row)
 {
     auto *b = new QPushButton(caption);
     b->setObjectName(QString::fromLatin1(name));
+    if (!row.isEmpty())
+        b->setAccessibleName(caption + QStringLiteral("：") + row);
     return b;
+}
+
+QLabel *label(const char *name, const QString &text)
+{
+    auto *l = new QLabel(text);
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
 }
 
 QCheckBox *checkBox(const char *name, const QString &caption, const QString &accessibleName)
@@ -82,13 +91,22 @@ QBoxLayout *labelled(const QString &label, QWidget *field, const QString &row)
     return layout;
 }
 
+QLabel *label(const char *name, const QString &text, QWidget *field)
+{
+    QLabel *l = label(name, text);
+    l->setBuddy(field);
+    field->setAccessibleName(text.trimmed().remove(u'：'));
+    return l;
+}
+
 QFrame *separator(const char *name)
 {
     auto *line = new QFrame;
-    line->setObjectName(QString::fromLatin1(name));
+    if (name)
+        line->setObjectName(QString::fromLatin1(name));
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     return line;
 }
 
-} // namespace rfid::typea
+} // namespace rfid::controls

@@ -1,0 +1,112 @@
+#include "protocol/typeb.h"
+
+#include "link/frame.h"
+#include "link/hextext.h"
+#include "link/reasons.h"
+#include "link/response.h"
+
+namespace rfid::typeb {
+
+namespace {
+const QString kDone = QStringLiteral("操作成功   ");
+} // namespace
+
+Request cardRequest()
+{
+    return request(CardRequest);
+}
+
+Request attrib(const QByteArray &cardId)
+{
+    return request(Attrib, {cardId});
+}
+
+Request dataExchange(const QByteArray &data)
+{
+    return request(DataExchange, {byte(quint8(data.size())), data});
+}
+
+Request readIdNumber()
+{
+    return request(ReadIdNumber);
+}
+
+Request readFileIdNumber()
+{
+    return request(ReadFileIdNumber);
+}
+
+CardAnswer CardAnswer::from(const Response &r)
+{
+    return {r.dataAt(4, 1), r.dataAt(5)};
+}
+
+LogLines CardAnswer::lines(const QString &time) const
+{
+    return {kDone + time, QString(), QStringLiteral("卡片复位数据的长度为:") + bytesToHex(length),
+            QStringLiteral("返回操作后的数据为:") + bytesToHex(data), QString()};
+}
+
+IdNumber IdNumber::from(const Response &r)
+{
+    return {r.dataAt(5, 8)};
+}
+
+LogLines IdNumber::lines(const QString &time) const
+{
+    return {kDone + time, QStringLiteral("返回卡号为:") + bytesToHex(number), QString()};
+}
+
+QString exchangeMessage(const QString &code)
+{
+    if (code == QLatin1String("80"))
+        return QStringLiteral("参数设置成功.....");
+    if (code == QLatin1String("8F"))
+        return QStringLiteral("Reader received unknown command....");
+    if (code == QLatin1String("10"))
+        return {};
+    return falsereason(code);
+}
+
+ExchangeAnswer ExchangeAnswer::from(const Response &r)
+{
+    ExchangeAnswer a;
+    if (r.outcome == Outcome::NoData)
+        return a;
+    // A damaged frame's bytes are not the card's: never shown as data.
+    if (!frameIntact(r.frame) || r.frame.size() < 6) {
+        a.kind = Kind::Corrupted;
+        return a;
+    }
+    if (r.frame[3] == 0) {
+        a.kind = Kind::Success;
+        a.data = r.data();
+        return a;
+    }
+    a.kind = Kind::Failure;
+    // Byte 4 of a status-only answer would be its check byte: no code then.
+    if (r.frame.size() > 6)
+        a.code = r.byteText(4);
+    return a;
+}
+
+LogLines ExchangeAnswer::lines(const QString &time) const
+{
+    const QString failed = kFailed + time;
+    switch (kind) {
+    case Kind::NoData:
+        return {failed, QStringLiteral("无数据接收.."), QString()};
+    case Kind::Corrupted:
+        return {failed, OutcomeTexts().corrupted + time, QString()};
+    case Kind::Success:
+        return {kDone + time, QStringLiteral("操作后的数据串为：") + bytesToHex(data), QString()};
+    case Kind::Failure:
+        break;
+    }
+    const QString message = exchangeMessage(code);
+    if (message.isEmpty())
+        return {failed};
+    return {failed, message, QString()};
+}
+
+} // namespace rfid::typeb
