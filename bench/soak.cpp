@@ -104,6 +104,10 @@ int main(int argc, char *argv[])
     });
     QApplication::exec();
 
+    const QStringList shown = window.logPane()->lines();
+    std::printf("the pane ends in:\n");
+    for (const QString &line : shown.mid(shown.size() - 4))
+        std::printf("  %s\n", qPrintable(line));
     SessionLog *file = window.logPane()->sessionLog();
     file->flush();
     qint64 bytes = 0;
