@@ -25,12 +25,6 @@ using namespace rfid;
 using namespace rfid::test;
 
 namespace {
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
 QByteArray asFile(const QStringList &lines)
 {
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
@@ -93,8 +87,8 @@ private slots:
         QVERIFY(added > 10);
 
         // The file holds every line within a second, the window still open.
-        QTRY_VERIFY_WITH_TIMEOUT(contents(file->filePath()).count("\r\n") == added, 1500);
-        const QByteArray onDisk = contents(file->filePath());
+        QTRY_VERIFY_WITH_TIMEOUT(fileBytes(file->filePath()).count("\r\n") == added, 1500);
+        const QByteArray onDisk = fileBytes(file->filePath());
         QVERIFY(onDisk.startsWith(asFile(logged)));
         QCOMPARE(onDisk.count('\n'), onDisk.count("\r\n"));
 
@@ -141,7 +135,7 @@ private slots:
         const QString saved = m_state.filePath(QStringLiteral("saved.txt"));
         Chooser chooser(saved);
         action(w, "MenuItem2")->trigger();
-        QCOMPARE(contents(saved), asFile(pane->lines()));
+        QCOMPARE(fileBytes(saved), asFile(pane->lines()));
 
         // "Open log folder" opens the session log's folder.
         UrlCatcher catcher;
@@ -163,7 +157,7 @@ private slots:
             w.form().session().log(QStringLiteral("last words\r\n"));
             path = w.form().logPane()->sessionLog()->filePath();
         }
-        QCOMPARE(contents(path), QByteArray("last words\r\n\r\n"));
+        QCOMPARE(fileBytes(path), QByteArray("last words\r\n\r\n"));
     }
 
     // Stopped by a signal, the program ends as a window close does: the lines
@@ -186,7 +180,7 @@ private slots:
         QCOMPARE(tool.exitCode(), 0);
         const QStringList files = QDir(dir.filePath(QStringLiteral("rfid/logs"))).entryList(QDir::Files);
         QCOMPARE(files.size(), 1);
-        const QByteArray onDisk = contents(dir.filePath(QStringLiteral("rfid/logs/")) + files[0]);
+        const QByteArray onDisk = fileBytes(dir.filePath(QStringLiteral("rfid/logs/")) + files[0]);
         QVERIFY2(onDisk.startsWith("Saved " + saveDir.toUtf8()) && onDisk.endsWith("\r\n"), onDisk.constData());
     }
 
