@@ -37,8 +37,8 @@
  *   cannot use, -1 when the device is fixed outside the tool (RFID_HID_DEVICE
  *   is set): that device stays in use.
  *
- * The tool asks for the list at most once a second, on the window's thread:
- * listing must be quick and must not disturb an open device.
+ * The tool asks for the list every second, and when the operator asks, on the
+ * window's thread: listing must be quick and must not disturb an open device.
  */
 #ifndef RFID_READER_API_H
 #define RFID_READER_API_H
