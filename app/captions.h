@@ -22,6 +22,8 @@ public:
     // language (one window a process, so no other translator is installed). With a context, every text is translated in it.
     // Dialogs under root are left to themselves.
     void capture(QObject *root, const char *context = nullptr);
+    // Keeps object and what it holds out of later captures: it sets its own texts.
+    void leaveAlone(QObject *object) { m_captured.insert(object); }
     // Sets every text to its translation in the current language. A text the
     // program has changed since (a status, a clock) is its own: it is left
     // alone and forgotten.

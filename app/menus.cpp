@@ -1,9 +1,11 @@
 #include "menus.h"
 
 #include <QActionGroup>
+#include <QDesktopServices>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QUrl>
 
 #include "link/response.h"
 #include "link/timestamp.h"
@@ -43,7 +45,7 @@ MainMenus::MainMenus(QMainWindow &window, LogPane &pane, SkinData &skins)
     bar->setObjectName(QStringLiteral("MainMenuBar"));
     QMenu *system = menu(bar, "N1", tr("System"));
     item(system, "N4", tr("Exit"), this, &MainMenus::N4Click);
-    QMenu *stype = menu(bar, "N2", tr("Stype"));
+    QMenu *stype = m_stype = menu(bar, "N2", tr("Stype"));
     item(stype, "N11", tr("Stype one"), this, &MainMenus::N11Click);
     item(stype, "N12", tr("Stype two"), this, &MainMenus::N12Click);
     item(stype, "N13", tr("Stype three"), this, &MainMenus::N13Click);
@@ -76,8 +78,13 @@ MainMenus::MainMenus(QMainWindow &window, LogPane &pane, SkinData &skins)
     item(m_popup, "N17", tr("剪切"), this, &MainMenus::N17Click);
     item(m_popup, "N18", tr("复制"), this, &MainMenus::N18Click);
     item(m_popup, "N19", tr("粘贴..."), this, &MainMenus::N19Click);
+    m_popup->addSeparator()->setObjectName(QStringLiteral("LogFolderSeparator"));
+    QAction *folder = item(m_popup, "OpenLogFolder", tr("Open log folder"), this, &MainMenus::openLogFolder);
     pane.setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_popup, &QMenu::aboutToShow, &pane, &LogPane::flush);
+    connect(m_popup, &QMenu::aboutToShow, &pane, [&pane, folder] {
+        pane.flush();
+        folder->setEnabled(pane.sessionLog() && !pane.sessionLog()->filePath().isEmpty());
+    });
     connect(&pane, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { m_popup->popup(m_pane.viewport()->mapToGlobal(pos)); });
 
@@ -165,6 +172,12 @@ void MainMenus::N18Click()
 void MainMenus::N19Click()
 {
     m_pane.paste();
+}
+
+void MainMenus::openLogFolder()
+{
+    if (SessionLog *file = m_pane.sessionLog())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(file->dir()));
 }
 
 } // namespace rfid

@@ -26,6 +26,7 @@ public:
     MainMenus(QMainWindow &window, LogPane &pane, SkinData &skins);
 
     QMenu *popupMenu() const { return m_popup; }
+    QMenu *stypeMenu() const { return m_stype; }
     // The help window while it exists.
     TForm2 *helpWindow() const { return m_help; }
     // Records the menus' captions, translated in this class's context.
@@ -50,6 +51,7 @@ public slots:
     void N17Click();         // 剪切
     void N18Click();         // 复制
     void N19Click();         // 粘贴...
+    void openLogFolder();    // the session log's folder in the file manager
 
 signals:
     // "Exit" was chosen.
@@ -66,6 +68,7 @@ private:
     QMenu *m_popup;
     QAction *m_chinese;
     QAction *m_english;
+    QMenu *m_stype;
     QPointer<TForm2> m_help;
 };
 

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -33,7 +34,9 @@
 #include "console.h"
 #include "logpane.h"
 #include "menus.h"
+#include "readermenu.h"
 #include "repeatloops.h"
+#include "sessionlog.h"
 #include "skins.h"
 
 namespace rfid {
@@ -62,8 +65,13 @@ TForm1::TForm1(const WindowOptions &options, QWidget *parent)
                    | Qt::WindowCloseButtonHint);
     buildWindow();
     FormCreate();
+    openSessionLog(options);
+    if (!options.device.isEmpty())
+        m_readerMenu->choose(options.device);
     // Built in the source language: its captions are recorded before any
     // translation is applied.
+    m_captions.leaveAlone(m_readerMenu->menu());   // the reader menu sets its own texts
+    m_captions.leaveAlone(m_readerPanel);
     m_menus->captureCaptions(m_captions);
     m_captions.capture(this);
     m_language = new LanguageSwitch(this);
@@ -116,8 +124,20 @@ void TForm1::changeEvent(QEvent *event)
 void TForm1::retranslate()
 {
     m_captions.apply();
+    m_readerMenu->retranslate();
     if (m_menus->helpWindow())
         m_menus->helpWindow()->retranslate();
+}
+
+void TForm1::openSessionLog(const WindowOptions &options)
+{
+    if (options.logLines > 0)
+        m_log->setMaxLines(options.logLines);
+    auto *file = new SessionLog(options.logDir.isEmpty() ? SessionLog::defaultDir() : options.logDir);
+    m_log->setSessionLog(file);
+    if (!file->isOpen())
+        m_session->log(tr("No session log is kept: %1").arg(file->error()));
+    connect(file, &SessionLog::failed, m_session, &ReaderSession::log);
 }
 
 void TForm1::buildWindow()
@@ -209,7 +229,9 @@ void TForm1::buildWindow()
     bar->setSizeGripEnabled(false);
     bar->setFixedHeight(27);
     bar->addWidget(panel("StatusPanel0", QStringLiteral("  RFID"), 150));
-    bar->addWidget(panel("StatusPanel1", QString(), 30));
+    m_readerPanel = panel("StatusPanel1", QString(), 30);
+    m_readerPanel->setAlignment(Qt::AlignCenter);
+    bar->addWidget(m_readerPanel);
     bar->addWidget(panel("StatusPanel2", QStringLiteral(" DEMO V 6.0"), 400));
     m_clock = panel("StatusPanel3", QString(), 200);
     // Its text is what a screen reader reads; the role goes in the description.
@@ -227,6 +249,8 @@ void TForm1::buildWindow()
     m_menus = new MainMenus(*this, *m_log, *m_skin);
     connect(m_menus, &MainMenus::exitRequested, this, &TForm1::exitProgram);
     connect(m_menus, &MainMenus::languageChosen, this, [this](UiLanguage language) { setLanguage(language, true); });
+    m_readerMenu = new ReaderMenu(m_session->library(), menuBar(), m_menus->stypeMenu(), m_readerPanel,
+                                  [this](const QString &entry) { m_session->log(entry); }, this);
     // Every page is built: the repeat check boxes find their buttons by name.
     m_loops = new RepeatLoops(*m_session, this);
     m_loops->bind(this);
@@ -281,6 +305,9 @@ void TForm1::closeEvent(QCloseEvent *event)
     // when a wait ends the program at once.
     saveCardFieldOnce();
     m_session->closePortNow();
+    // The lines of the way out are in the file even when a close during a
+    // wait ends the program at once.
+    m_log->sessionLog()->flush();
     m_session->endNowIfWaiting();
     QMainWindow::closeEvent(event);
 }
@@ -288,6 +315,7 @@ void TForm1::closeEvent(QCloseEvent *event)
 void TForm1::exitProgram()
 {
     saveCardFieldOnce();   // quitting closes no window
+    m_log->sessionLog()->flush();
     m_session->endNowIfWaiting();
     QCoreApplication::quit();
 }

@@ -19,6 +19,7 @@ namespace rfid {
 class CommGroup;
 class LogPane;
 class MainMenus;
+class ReaderMenu;
 class ReaderSession;
 class RepeatLoops;
 class SkinData;
@@ -29,6 +30,9 @@ struct WindowOptions {
     QString fieldFile;        // dumps to put into the virtual reader's field at start
     QString saveFieldDir;     // where the field's cards are saved when the window closes
     UiLanguage language = UiLanguage::Chinese;   // the interface language at start
+    int logLines = 0;         // lines the log pane keeps; 0: its default
+    QString logDir;           // the session log's folder; empty: the user's state folder
+    QString device;           // the device commands go to (an id the reader library takes)
 };
 
 class TForm1 : public QMainWindow
@@ -43,6 +47,7 @@ public:
     RepeatLoops *repeatLoops() const { return m_loops; }
     SkinData *skinData() const { return m_skin; }
     MainMenus *menus() const { return m_menus; }
+    ReaderMenu *readerMenu() const { return m_readerMenu; }
 
     // "Exit": ends the message loop; inside a wait (a handler or a repeat loop
     // suspended) the program ends at once, so that nothing more is sent.
@@ -64,6 +69,7 @@ protected:
 
 private:
     void buildWindow();
+    void openSessionLog(const WindowOptions &options);
     void showEverything();
     void saveCardFieldOnce();
     void checkSaveFolder();
@@ -87,6 +93,8 @@ private:
     MainMenus *m_menus = nullptr;
     LanguageSwitch *m_language = nullptr;
     Captions m_captions;
+    ReaderMenu *m_readerMenu = nullptr;
+    QLabel *m_readerPanel = nullptr;
 };
 
 } // namespace rfid

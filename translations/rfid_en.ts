@@ -443,6 +443,18 @@
         <source>Log</source>
         <translation>Log</translation>
     </message>
+    <message>
+        <source>This pane keeps the last %1 lines; older lines leave it from the top.</source>
+        <translation>This pane keeps the last %1 lines; older lines leave it from the top.</translation>
+    </message>
+    <message>
+        <source> The full log is in %1</source>
+        <translation> The full log is in %1</translation>
+    </message>
+    <message>
+        <source> No full log is kept on disk</source>
+        <translation> No full log is kept on disk</translation>
+    </message>
 </context>
 <context>
     <name>rfid::MainMenus</name>
@@ -533,6 +545,10 @@
     <message>
         <source>日志无法保存到 %1：%2   </source>
         <translation>The log cannot be saved to %1: %2   </translation>
+    </message>
+    <message>
+        <source>Open log folder</source>
+        <translation>Open log folder</translation>
     </message>
 </context>
 <context>
@@ -670,6 +686,41 @@
     </message>
 </context>
 <context>
+    <name>rfid::ReaderMenu</name>
+    <message>
+        <source>Reader</source>
+        <translation>Reader</translation>
+    </message>
+    <message>
+        <source>The reader library does not list its devices</source>
+        <translation>The reader library does not list its devices</translation>
+    </message>
+    <message>
+        <source>No reader plugged in</source>
+        <translation>No reader plugged in</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>No reader</source>
+        <translation>No reader</translation>
+    </message>
+    <message>
+        <source>The reader is fixed outside the tool (RFID_HID_DEVICE); %1 is not taken.</source>
+        <translation>The reader is fixed outside the tool (RFID_HID_DEVICE); %1 is not taken.</translation>
+    </message>
+    <message>
+        <source>The reader library does not know the device %1.</source>
+        <translation>The reader library does not know the device %1.</translation>
+    </message>
+    <message>
+        <source>The reader library does not choose devices; %1 is not used.</source>
+        <translation>The reader library does not choose devices; %1 is not used.</translation>
+    </message>
+</context>
+<context>
     <name>rfid::ReaderSession</name>
     <message>
         <source>Command %1 has an odd number of hex digits; nothing was sent.   %2</source>
@@ -717,6 +768,21 @@
     <message>
         <source>数据丢包，流水校验出错   </source>
         <translation>Data lost, frame check failed   </translation>
+    </message>
+</context>
+<context>
+    <name>rfid::SessionLog</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>the folder %1 cannot be made</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>%1 cannot be made: %2</translation>
+    </message>
+    <message>
+        <source>The session log %1 cannot be written: %2; it ends here.</source>
+        <translation>The session log %1 cannot be written: %2; it ends here.</translation>
     </message>
 </context>
 <context>
@@ -955,6 +1021,10 @@
     <message>
         <source>Clock</source>
         <translation>Clock</translation>
+    </message>
+    <message>
+        <source>No session log is kept: %1</source>
+        <translation>No session log is kept: %1</translation>
     </message>
 </context>
 <context>
