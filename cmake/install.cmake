@@ -15,7 +15,9 @@ set(RFID_READER_INSTALL_DIR "${CMAKE_INSTALL_LIBDIR}/rfid")
 file(RELATIVE_PATH RFID_READER_DIR_FROM_BIN "${CMAKE_INSTALL_FULL_BINDIR}" "${CMAKE_INSTALL_FULL_LIBDIR}/rfid")
 target_compile_definitions(rfidlink PRIVATE RFID_READER_DIR_FROM_BIN="${RFID_READER_DIR_FROM_BIN}")
 
-install(TARGETS rfid RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS rfid rfid-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# bash-completion loads a command's file by the command's name, when it is first completed.
+install(FILES dist/rfid-cli.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME rfid-cli)
 install(TARGETS rfidvirtual rfidhid LIBRARY DESTINATION ${RFID_READER_INSTALL_DIR})
 
 # Icons: the SVG, and PNG sizes drawn from it.
