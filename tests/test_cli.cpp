@@ -286,6 +286,40 @@ private slots:
         QVERIFY(fields["uids"].toArray().at(0).toString().startsWith(QStringLiteral("E0")));
     }
 
+    // The virtual reader's field from a field file, as the window loads it.
+    void fieldFile()
+    {
+        QTemporaryDir dir;
+        QFile list(dir.filePath(QStringLiteral("field.txt")));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write(fixture(QStringLiteral("field-mini.nfc")).toUtf8() + '\n');
+        list.close();
+        const Run r = cli({"--reader", "virtual", "--field", list.fileName(), "--json", "classic", "card-number"}, {},
+                          false);
+        QCOMPARE(r.exit, 0);
+        QCOMPARE(r.json().value(0)["fields"].toObject()["uid"].toString(), QStringLiteral("5C217A90"));
+        QVERIFY(r.err.contains(QStringLiteral("1 of 1 cards loaded")));
+        QCOMPARE(cli({"--reader", "virtual", "--field", dir.filePath("none.txt"), "classic", "halt"}, {}, false).exit, 3);
+    }
+
+    // forever ends at a stop signal, in a pause, with what it has printed.
+    void repeatForeverUntilStopped()
+    {
+        QProcess p;
+        p.start(QStringLiteral(RFID_CLI_PATH), {"--reader", "virtual", "--json", "--repeat", "forever", "--interval",
+                                                "100000", "format", "read"});
+        QVERIFY(p.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(p.bytesAvailable() > 0, 5000);
+        QElapsedTimer clock;
+        clock.start();
+        p.terminate();
+        QVERIFY(p.waitForFinished(5000));
+        QVERIFY(clock.elapsed() < 3000);
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+        QCOMPARE(p.readAllStandardOutput().count('\n'), 1);
+    }
+
     void repeatPacedAsAsked()
     {
         const Run r = cli({"--json", "--repeat", "5", "--interval", "200", "classic", "halt"},
