@@ -203,7 +203,7 @@ Built readerBaud(const Args &a)
 Built readerAddress(const Args &a)
 {
     const QString action = a.positional.value(0, QStringLiteral("read"));
-    if (action == QLatin1String("read")) {
+    if (action == QLatin1String("read") && a.positional.size() <= 1) {
         return planned(settings::read(), 300,
                        judge({QStringLiteral("操作失败        ")}, [](const Response &r, const QString &time) {
                            const auto id = settings::Identity::from(r);

@@ -16,19 +16,19 @@
 namespace rfid::cli {
 
 namespace {
-QString outcomeName(Outcome outcome)
+// The outcome as the exit status tells it: a whole frame whose data is short
+// is corrupted, and the Type B exchange counts any status but 00 as refused.
+QString outcomeName(int exit, Outcome outcome)
 {
-    switch (outcome) {
-    case Outcome::Success:
+    switch (exit) {
+    case Ok:
         return QStringLiteral("success");
-    case Outcome::Failure:
+    case Refused:
         return QStringLiteral("refused");
-    case Outcome::Corrupted:
-        return QStringLiteral("corrupted");
-    case Outcome::NoData:
+    default:
         break;
     }
-    return QStringLiteral("no data");
+    return outcome == Outcome::NoData ? QStringLiteral("no data") : QStringLiteral("corrupted");
 }
 } // namespace
 
@@ -64,7 +64,7 @@ int exchange(ReaderSession &session, const Plan &plan, const QString &command, O
     QJsonObject o{{"command", command},
                   {"request", frame},
                   {"answer", bytesToHex(r.frame)},
-                  {"outcome", outcomeName(r.outcome)},
+                  {"outcome", outcomeName(judged.exit, r.outcome)},
                   {"status", r.byteText(3)},
                   {"exit", judged.exit}};
     if (r.outcome == Outcome::Failure) {
@@ -113,10 +113,13 @@ int listenCommand(ReaderSession &session, const QStringList &words, Output &out)
                                        {"label", label},
                                        {"id", id},
                                        {"time", timeStamp()}});
+                             out.flush();
                          });
     }
     if (!session.openPort(port))
         return NotOpened;
+    // Reports come seldom and someone may be reading them as they come.
+    QObject::connect(&session, &ReaderSession::logEntry, &out, &Output::flush);
     int status = Ok;
     // A port that fails while open is closed by the session: nothing more comes.
     QObject::connect(&session, &ReaderSession::portOpenChanged, QCoreApplication::instance(), [&status](bool open) {

@@ -365,6 +365,8 @@ int main(int argc, char *argv[])
             return built.exit;
         }
         const int one = exchange(session, *built.plan, command->words(), out);
+        if (g.repeat != qint64(1))
+            out.flush();
         if (one == NotOpened)
             return NotOpened;
         if (status == Ok)

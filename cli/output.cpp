@@ -36,7 +36,12 @@ void Output::text(const QString &text)
 void Output::json(const QJsonObject &object)
 {
     write(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n');
+}
+
+void Output::flush()
+{
     std::fflush(stdout);
+    std::fflush(stderr);
 }
 
 void Output::refusal(const QString &command, const QString &line, int exit)

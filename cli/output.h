@@ -26,6 +26,8 @@ public:
     // Text as it is (help).
     void text(const QString &text);
     void json(const QJsonObject &object);
+    // Hands what was printed to the reader of the output (a pipe, a terminal).
+    void flush();
 
     // A command refused before anything was sent.
     void refusal(const QString &command, const QString &line, int exit);

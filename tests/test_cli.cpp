@@ -273,7 +273,10 @@ private slots:
         QCOMPARE(exchange.exit, 1);
         QCOMPARE(exchange.json().value(0)["fields"].toObject()["code"].toString(), QStringLiteral("80"));
         // A format answer short of its data bytes is corrupted.
-        QCOMPARE(cli({"format", "read"}, {hexOf(response(0x00, "00 0C"))}).exit, 2);
+        const Run shortFormat = cli({"--json", "format", "read"}, {hexOf(response(0x00, "00 0C"))});
+        QCOMPARE(shortFormat.exit, 2);
+        QCOMPARE(shortFormat.json().value(0)["outcome"].toString(), QStringLiteral("corrupted"));
+        QCOMPARE(exchange.json().value(0)["outcome"].toString(), QStringLiteral("refused"));
     }
 
     // The virtual reader: decoded fields of a real exchange.
