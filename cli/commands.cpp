@@ -114,7 +114,7 @@ const QString kDefaultKey = QStringLiteral("3C 5E 71 9D 2B 64");
 
 Option hexOption(const QString &name, const QString &valueName, const QString &def, const QString &help)
 {
-    return {name, valueName, def, help + QStringLiteral(" (default %1)").arg(def)};
+    return {name, valueName, def, def.isEmpty() ? help : help + QStringLiteral(" (default %1)").arg(def)};
 }
 
 // ---- Output format ---------------------------------------------------------
@@ -487,9 +487,30 @@ struct IsoField {
     const char *option, *edit, *text, *label;
 };
 
+const char *paramHelp(Param p)
+{
+    switch (p) {
+    case Param::FirstBlock:
+        return "First block";
+    case Param::BlockCount:
+        return "Block count";
+    case Param::Block:
+        return "Block";
+    case Param::Uid:
+        return "The card's UID, least significant byte first; sent with --flags uid (select: always)";
+    case Param::Afi:
+        return "AFI";
+    case Param::Dsfid:
+        return "DSFID";
+    case Param::Data:
+        break;
+    }
+    return "Block data";
+}
+
 // One row of the page: its command, flag item at start, fields and texts.
 struct IsoRow {
-    const char *name, *caption;
+    const char *name, *caption, *help;
     iso15693::Command command;
     int startItem;
     QList<IsoField> fields;
@@ -517,34 +538,34 @@ QJsonObject isoSecurity(const iso15693::BlockSecurity &s)
 const QList<IsoRow> &isoRows()
 {
     static const QList<IsoRow> rows = {
-        {"read", "卡片读", iso15693::ReadBlocks, 1,
+        {"read", "卡片读", "Read blocks.", iso15693::ReadBlocks, 1,
          {{Param::FirstBlock, "first", "Edit14", "01", "起始块"},
           {Param::BlockCount, "count", "Edit13", "05", "块数量"},
           {Param::Uid, "uid", "Edit55", "", "卡的uid信息"}},
          "读卡失败   ", nullptr, decoded<iso15693::Blocks>(isoBlocks)},
-        {"write", "卡片写", iso15693::WriteBlock, 0,
+        {"write", "卡片写", "Write blocks.", iso15693::WriteBlock, 0,
          {{Param::FirstBlock, "first", "Edit48", "05", "起始块"},
           {Param::BlockCount, "count", "Edit49", "01", "块数量"},
           {Param::Data, "data", "Edit16", "11 22 33 44", "要写的数据"},
           {Param::Uid, "uid", "Edit50", "", "卡uid"}},
          "写卡失败   ", "写卡操作成功   ", {}},
-        {"lock", "锁定块", iso15693::LockBlock, 1, {{Param::Block, "block", "Edit18", "05", "要锁的块号"}},
+        {"lock", "锁定块", "Lock a block.", iso15693::LockBlock, 1, {{Param::Block, "block", "Edit18", "05", "要锁的块号"}},
          "锁操作失败   ", "锁操作成功   ", {}},
-        {"select", "选择卡", iso15693::Select, 2, {{Param::Uid, "uid", "Edit19", "", "卡的uid信息"}},
+        {"select", "选择卡", "Select a card by its UID.", iso15693::Select, 2, {{Param::Uid, "uid", "Edit19", "", "卡的uid信息"}},
          "选择卡操作失败   ", "选择卡操作成功   ", {}},
-        {"afi", "写AFI", iso15693::WriteAfi, 1,
+        {"afi", "写AFI", "Write the AFI.", iso15693::WriteAfi, 1,
          {{Param::Afi, "afi", "Edit15", "06", "AFI"}, {Param::Uid, "uid", "Edit28", "", "卡uid"}},
          "写AFI操作失败   ", "写AFI操作成功   ", {}},
-        {"lock-afi", "锁定AFI", iso15693::LockAfi, 1, {{Param::Uid, "uid", "Edit32", "", "卡的uid信息"}},
+        {"lock-afi", "锁定AFI", "Lock the AFI.", iso15693::LockAfi, 1, {{Param::Uid, "uid", "Edit32", "", "卡的uid信息"}},
          "锁定AFI操作失败   ", "锁定AFI操作成功   ", {}},
-        {"dsfid", "写DSFID", iso15693::WriteDsfid, 1,
+        {"dsfid", "写DSFID", "Write the DSFID.", iso15693::WriteDsfid, 1,
          {{Param::Dsfid, "dsfid", "Edit17", "08", "DSFID"}, {Param::Uid, "uid", "Edit36", "", "卡uid"}},
          "写DSFID操作失败   ", "写DSFID操作成功   ", {}},
-        {"lock-dsfid", "锁定DSFID", iso15693::LockDsfid, 1, {{Param::Uid, "uid", "Edit38", "", "卡的uid信息"}},
+        {"lock-dsfid", "锁定DSFID", "Lock the DSFID.", iso15693::LockDsfid, 1, {{Param::Uid, "uid", "Edit38", "", "卡的uid信息"}},
          "锁定DSFID操作失败   ", "锁定DSFID操作成功   ", {}},
-        {"info", "系统信息", iso15693::SystemInfo, 1, {{Param::Uid, "uid", "Edit41", "", "卡的uid信息"}},
+        {"info", "系统信息", "Read the system information.", iso15693::SystemInfo, 1, {{Param::Uid, "uid", "Edit41", "", "卡的uid信息"}},
          "操作失败   ", nullptr, decoded<iso15693::SystemInformation>(isoInfo)},
-        {"security", "块安全位", iso15693::SecurityStatus, 1,
+        {"security", "块安全位", "Read the blocks' security status.", iso15693::SecurityStatus, 1,
          {{Param::FirstBlock, "first", "Edit21", "00", "起始块号"},
           {Param::BlockCount, "count", "Edit20", "05", "数据长度"},
           {Param::Uid, "uid", "Edit43", "", "卡uid"}},
@@ -651,9 +672,11 @@ QList<Command> build()
         {settings::Indicator::Buzzer, "buzzer的控制", "Edit33", "Edit34", "BUZ"},
     };
     const char *indicatorNames[] = {"led", "led-r", "buzzer"};
+    const char *indicatorHelp[] = {"Flash the LED: period and count.", "Flash the red LED: period and count.",
+                                   "Sound the buzzer: period and count."};
     for (int i = 0; i < 3; ++i)
         out.append({reader, QLatin1String(indicatorNames[i]), {},
-                    QStringLiteral("Signal with the %1: period and count.").arg(QLatin1String(indicators[i].name)),
+                    QLatin1String(indicatorHelp[i]),
                     {opt("period", "HH", "16", "Period"), opt("count", "HH", "03", "Count")}, 0, 0,
                     indicator(indicators[i])});
 
@@ -718,8 +741,8 @@ QList<Command> build()
                                   QStringLiteral("Request flags; uid sends the UID (default %1)").arg(QLatin1String(start))}};
         for (const IsoField &f : row.fields)
             options.append(opt(f.option, f.param == Param::Uid || f.param == Param::Data ? "HEX" : "HH", f.text,
-                               f.param == Param::Uid ? "The card's UID as the reader takes it" : f.option));
-        out.append({iso, QLatin1String(row.name), {}, QString::fromUtf8(row.caption), options, 0, 0, isoRow(row)});
+                               paramHelp(f.param)));
+        out.append({iso, QLatin1String(row.name), {}, QString::fromUtf8(row.help), options, 0, 0, isoRow(row)});
     }
 
     out.append({QStringLiteral("raw"), {}, QStringLiteral("FRAME"),

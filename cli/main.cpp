@@ -75,8 +75,7 @@ QString mainHelp()
         "The operator tool's commands for 13.56 MHz card readers, without the window.\n\n"
         "Options:\n");
     out += optionLines(globalOptions());
-    out += QStringLiteral("  --version                      Show the version.\n\nCommands:\n");
-    QString family;
+    out += QStringLiteral("  --version").leftJustified(30) + QStringLiteral(" Show the version.\n\nCommands:\n");
     for (const Command &c : commands()) {
         QString line = QStringLiteral("  ") + c.words();
         if (!c.synopsis.isEmpty())
