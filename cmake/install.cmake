@@ -40,9 +40,10 @@ install(FILES ${RFID_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolo
 configure_file(dist/rfid.desktop.in ${CMAKE_BINARY_DIR}/dist/${RFID_APP_ID}.desktop @ONLY)
 configure_file(dist/rfid.metainfo.xml.in ${CMAKE_BINARY_DIR}/dist/${RFID_APP_ID}.metainfo.xml @ONLY)
 configure_file(dist/rfid.1.in ${CMAKE_BINARY_DIR}/dist/rfid.1 @ONLY)
+configure_file(dist/rfid-cli.1.in ${CMAKE_BINARY_DIR}/dist/rfid-cli.1 @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/dist/${RFID_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/dist/${RFID_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${CMAKE_BINARY_DIR}/dist/rfid.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_BINARY_DIR}/dist/rfid.1 ${CMAKE_BINARY_DIR}/dist/rfid-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # udev reads lib/udev/rules.d under /usr whatever the library folder is called.
 install(FILES udev/70-rfid-reader.rules DESTINATION lib/udev/rules.d)

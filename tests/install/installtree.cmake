@@ -29,6 +29,7 @@ set(files
   "${DATADIR}/icons/hicolor/48x48/apps/${APP_ID}.png"
   "${DATADIR}/icons/hicolor/256x256/apps/${APP_ID}.png"
   "${MANDIR}/man1/rfid.1"
+  "${MANDIR}/man1/rfid-cli.1"
   "lib/udev/rules.d/70-rfid-reader.rules")
 foreach(f ${files})
   if(NOT EXISTS "${first}/${f}")
