@@ -279,6 +279,33 @@ private slots:
         QCOMPARE(exchange.json().value(0)["outcome"].toString(), QStringLiteral("refused"));
     }
 
+    // Decoded fields of each command family's answers, from the virtual reader's cards.
+    void decodedFields_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QJsonValue>("value");
+        QTest::newRow("format") << QStringList{"format", "read"} << "format" << QJsonValue("hex8");
+        QTest::newRow("serial") << QStringList{"reader", "serial", "read"} << "serial" << QJsonValue("0C00000001010100");
+        QTest::newRow("value") << QStringList{"classic", "inc"} << "value" << QJsonValue("00A80000");
+        QTest::newRow("pages") << QStringList{"ultralight", "read", "--page", "04"} << "pages"
+                               << QJsonValue(QJsonArray{"554C5452", "414C4947", "48542044", "454D4F20"});
+        QTest::newRow("id card") << QStringList{"typeb", "id"} << "id" << QJsonValue("3F7A12C4085BE196");
+        QTest::newRow("15693 info")
+            << QStringList{"iso15693", "info", "--flags", "uid", "--uid", "318A5B2C100104E0"} << "uid"
+            << QJsonValue("E00401102C5B8A31");
+    }
+
+    void decodedFields()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, field);
+        QFETCH(QJsonValue, value);
+        const Run r = cli(QStringList{"--reader", "virtual", "--json"} + args, {}, false);
+        QCOMPARE(r.exit, 0);
+        QCOMPARE(r.json().value(0)["fields"].toObject()[field], value);
+    }
+
     // The virtual reader: decoded fields of a real exchange.
     void virtualReader()
     {
