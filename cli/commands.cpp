@@ -200,43 +200,47 @@ Built readerBaud(const Args &a)
                    judge({QStringLiteral("波特率设置失败   ")}, done(QStringLiteral("波特率设置成功   "))));
 }
 
-Built readerAddress(const Args &a)
+// The address and the serial number: both read by the one Read, each set by
+// its own command from the page's field.
+struct IdentityRow {
+    const char *words, *valueName, *field, *edit;
+    const char *readFailure, *setFailure, *setDone, *json;
+    LogLines (settings::Identity::*lines)(const QString &) const;
+    QByteArray settings::Identity::*value;
+    Request (*set)(const QByteArray &);
+};
+
+std::function<Built(const Args &)> identity(const IdentityRow &row)
 {
-    const QString action = a.positional.value(0, QStringLiteral("read"));
-    if (action == QLatin1String("read") && a.positional.size() <= 1) {
-        return planned(settings::read(), 300,
-                       judge({QStringLiteral("操作失败        ")}, [](const Response &r, const QString &time) {
-                           const auto id = settings::Identity::from(r);
-                           return Judged{id.addressLines(time), {{"address", hex(id.address)}}, Ok};
-                       }));
-    }
-    if (action != QLatin1String("set") || a.positional.size() != 2)
-        return refuse(QStringLiteral("reader address: read, or set NN. Nothing was sent.   ") + timeStamp());
-    const QString address = a.positional.value(1);
-    if (auto line = oddField({{fieldName(QStringLiteral("重设置机器ID号"), QStringLiteral("Edit4")), address}}))
-        return refuse(*line);
-    return planned(settings::setAddress(hexToBytes(address)), 300,
-                   judge({QStringLiteral("读写器地址设置失败   ")}, done(QStringLiteral("读写器地址设置成功   "))));
+    return [row](const Args &a) {
+        const QString action = a.positional.value(0, QStringLiteral("read"));
+        if (action == QLatin1String("read") && a.positional.size() <= 1) {
+            return planned(settings::read(), 300,
+                           judge({QString::fromUtf8(row.readFailure)}, [row](const Response &r, const QString &time) {
+                               const auto id = settings::Identity::from(r);
+                               return Judged{(id.*row.lines)(time),
+                                             {{QLatin1String(row.json), hex(id.*row.value)}}, Ok};
+                           }));
+        }
+        if (action != QLatin1String("set") || a.positional.size() != 2)
+            return refuse(QStringLiteral("%1: read, or set %2. Nothing was sent.   %3")
+                              .arg(QLatin1String(row.words), QLatin1String(row.valueName), timeStamp()));
+        const QString value = a.positional.value(1);
+        if (auto line = oddField({{fieldName(QString::fromUtf8(row.field), QLatin1String(row.edit)), value}}))
+            return refuse(*line);
+        return planned(row.set(hexToBytes(value)), 300,
+                       judge({QString::fromUtf8(row.setFailure)}, done(QString::fromUtf8(row.setDone))));
+    };
 }
 
-Built readerSerial(const Args &a)
-{
-    const QString action = a.positional.value(0);
-    if (action == QLatin1String("read") && a.positional.size() == 1) {
-        return planned(settings::read(), 300,
-                       judge({QStringLiteral("读序列号失败   ")}, [](const Response &r, const QString &time) {
-                           const auto id = settings::Identity::from(r);
-                           return Judged{id.serialLines(time), {{"serial", hex(id.serial)}}, Ok};
-                       }));
-    }
-    if (action != QLatin1String("set") || a.positional.size() != 2)
-        return refuse(QStringLiteral("reader serial: read, or set SERIAL. Nothing was sent.   ") + timeStamp());
-    const QString serial = a.positional.value(1);
-    if (auto line = oddField({{fieldName(QStringLiteral("重设置机器序列号"), QStringLiteral("Edit9")), serial}}))
-        return refuse(*line);
-    return planned(settings::setSerial(hexToBytes(serial)), 300,
-                   judge({QStringLiteral("机器序列号设置失败   ")}, done(QStringLiteral("机器序列号设置成功   "))));
-}
+const IdentityRow kAddressRow{"reader address", "NN", "重设置机器ID号", "Edit4", "操作失败        ",
+                              "读写器地址设置失败   ", "读写器地址设置成功   ", "address",
+                              &settings::Identity::addressLines, &settings::Identity::address,
+                              settings::setAddress};
+const IdentityRow kSerialRow{"reader serial", "SERIAL", "重设置机器序列号", "Edit9", "读序列号失败   ",
+                             "机器序列号设置失败   ", "机器序列号设置成功   ", "serial",
+                             &settings::Identity::serialLines, &settings::Identity::serial,
+                             settings::setSerial};
 
 // LED, LED-R and buzzer: the page's row, its period and count fields, and the
 // name its texts use.
@@ -660,9 +664,9 @@ QList<Command> build()
         {reader, QStringLiteral("baud"), QStringLiteral("RATE"),
          QStringLiteral("Set the baud rate: 9600, 19200, 38400, 57600 or 115200."), {}, 1, 1, readerBaud},
         {reader, QStringLiteral("address"), QStringLiteral("[read | set NN]"),
-         QStringLiteral("Read the reader's address, or set a new one."), {}, 0, 2, readerAddress},
-        {reader, QStringLiteral("serial"), QStringLiteral("read | set SERIAL"),
-         QStringLiteral("Read the reader's serial number, or set it (8 bytes)."), {}, 1, 2, readerSerial},
+         QStringLiteral("Read the reader's address, or set a new one."), {}, 0, 2, identity(kAddressRow)},
+        {reader, QStringLiteral("serial"), QStringLiteral("[read | set SERIAL]"),
+         QStringLiteral("Read the reader's serial number, or set it (8 bytes)."), {}, 0, 2, identity(kSerialRow)},
         {reader, QStringLiteral("mode"), QStringLiteral("active|passive"),
          QStringLiteral("Switch the reading mode; the answer is not waited for."), {}, 1, 1, readerMode},
     };
