@@ -52,6 +52,18 @@ _rfid_cli()
     case "${command[0]} ${command[1]}" in
         "dump convert" | "dump show") _filedir; return ;;
     esac
+    if ((${#command[@]} == 2)) && [[ $cur != -* ]]; then
+        # The words the command's synopsis offers: "active|passive", "[read | set NN]".
+        local synopsis
+        synopsis=$(sed -n '/^Commands:/,/^$/p' <<<"$help" |
+            awk -v f="${command[0]}" -v n="${command[1]}" '$1 == f && $2 == n {
+                $0 = substr($0, 1, 35); $1 = ""; $2 = ""; print }')
+        synopsis=$(tr '|[]' '   ' <<<"$synopsis" | tr ' ' '\n' | grep -E '^[a-z][a-z-]*$')
+        [[ "${command[0]} ${command[1]}" == "format set" ]] &&
+            synopsis=$("${words[0]}" format list 2>/dev/null | awk '{print $1}')
+        COMPREPLY=($(compgen -W "$synopsis" -- "$cur"))
+        return
+    fi
     if [[ $cur == -* ]]; then
         local options
         options=$("${words[0]}" "${command[0]}" "${command[1]}" --help 2>/dev/null | awk '$1 ~ /^--/ {print $1}')
