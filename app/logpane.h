@@ -1,11 +1,16 @@
 // The log pane: entries are only ever added at its end, and it stays editable.
 // Added entries stay out of the undo history, so undo takes back the operator's
-// own last edit and the history does not grow with the log.
+// own last edit and the history does not grow with the log. It holds the most
+// recent lines only (maxLines); every entry also goes to the session log on
+// disk, which keeps them all.
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTimer>
 #include <QVector>
+
+#include "sessionlog.h"
 
 namespace rfid {
 
@@ -27,6 +32,20 @@ public:
     QStringList lines();
 
     static constexpr int kFlushMs = 20;
+    static constexpr int kDefaultMaxLines = 200000;
+    // From this many lines on, the pane may hold 1 % more between drops.
+    static constexpr int kTrimInStepsFrom = 10000;
+
+    // At most this many lines stay (1 % more in a pane of kTrimInStepsFrom
+    // lines or more); older ones leave from the top, and the first time they
+    // do a notice line says where the full log is.
+    void setMaxLines(int lines);
+    int maxLines() const { return m_maxLines; }
+    // Where every entry is also written (owned by the pane from now on).
+    void setSessionLog(SessionLog *log);
+    SessionLog *sessionLog() const { return m_sessionLog; }
+    // Lines added by entries since the start (notices not counted).
+    qint64 linesAdded() const { return m_linesAdded; }
 
     bool canUndoEdit() const { return !m_undo.isEmpty(); }
 
@@ -53,11 +72,19 @@ private:
         QString text;
     };
     Region regionAroundSelection() const;
+    // Appends text at the end, dropping the oldest lines beyond maxLines;
+    // dropped: entries of this batch were dropped before they showed.
+    void appendBounded(const QString &text, bool dropped);
+    QString droppedNotice() const;
     template <typename F> void recordEdit(F &&doEdit);
 
     QVector<Edit> m_undo;
     QStringList m_pending;
     QTimer m_flushTimer;
+    int m_maxLines = kDefaultMaxLines;
+    bool m_noticeShown = false;
+    qint64 m_linesAdded = 0;
+    QPointer<SessionLog> m_sessionLog;
 };
 
 } // namespace rfid

@@ -1,7 +1,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <cstdio>
+
 #include "link/readerlibrary.h"
+#include "logpane.h"
+#include "sessionlog.h"
 #include "stopsignals.h"
 #include "tform1.h"
 
@@ -27,7 +31,20 @@ int main(int argc, char *argv[])
                                        QStringLiteral("Virtual reader: save its cards as Flipper NFC files into "
                                                       "DIR when the window closes."),
                                        QStringLiteral("DIR"));
+    const QCommandLineOption logLines(
+        QStringLiteral("log-lines"),
+        QStringLiteral("Lines the log pane keeps (default %1); every line is also in the session log in %2.")
+            .arg(rfid::LogPane::kDefaultMaxLines)
+            .arg(rfid::SessionLog::defaultDir()),
+        QStringLiteral("N"));
+    const QCommandLineOption device(
+        QStringLiteral("device"),
+        QStringLiteral("The reader to use when the library drives several (as the Reader menu lists them; "
+                       "for the hid library also VID:PID or a hidraw path). RFID_HID_DEVICE wins when set."),
+        QStringLiteral("ID"));
     parser.addOption(reader);
+    parser.addOption(device);
+    parser.addOption(logLines);
     parser.addOption(allPages);
     parser.addOption(field);
     parser.addOption(saveField);
@@ -48,12 +65,24 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("RFID"));
     parser.process(app);
+    int lines = 0;
+    if (parser.isSet(logLines)) {
+        bool ok = false;
+        lines = parser.value(logLines).toInt(&ok);
+        if (!ok || lines < 1) {
+            std::fprintf(stderr, "--log-lines takes a whole number of 1 or more, not \"%s\"\n",
+                         qPrintable(parser.value(logLines)));
+            return 1;
+        }
+    }
 
     rfid::WindowOptions options;
     options.readerPath = rfid::readerLibraryPath(parser.value(reader), QCoreApplication::applicationDirPath());
     options.allPages = parser.isSet(allPages);
     options.fieldFile = parser.value(field);
     options.saveFieldDir = parser.value(saveField);
+    options.logLines = lines;
+    options.device = parser.value(device);
 
     // Before the window: a signal during start-up is served once the loop runs.
     rfid::StopSignals stopSignals;

@@ -1,8 +1,10 @@
 #include "menus.h"
 
+#include <QDesktopServices>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QUrl>
 
 #include "link/response.h"
 #include "link/timestamp.h"
@@ -41,7 +43,7 @@ MainMenus::MainMenus(QMainWindow &window, LogPane &pane, SkinData &skins)
     bar->setObjectName(QStringLiteral("MainMenuBar"));
     QMenu *system = menu(bar, "N1", QStringLiteral("System"));
     item(system, "N4", QStringLiteral("Exit"), this, &MainMenus::N4Click);
-    QMenu *stype = menu(bar, "N2", QStringLiteral("Stype"));
+    QMenu *stype = m_stype = menu(bar, "N2", QStringLiteral("Stype"));
     item(stype, "N11", QStringLiteral("Stype one"), this, &MainMenus::N11Click);
     item(stype, "N12", QStringLiteral("Stype two"), this, &MainMenus::N12Click);
     item(stype, "N13", QStringLiteral("Stype three"), this, &MainMenus::N13Click);
@@ -62,8 +64,13 @@ MainMenus::MainMenus(QMainWindow &window, LogPane &pane, SkinData &skins)
     item(m_popup, "N17", QStringLiteral("剪切"), this, &MainMenus::N17Click);
     item(m_popup, "N18", QStringLiteral("复制"), this, &MainMenus::N18Click);
     item(m_popup, "N19", QStringLiteral("粘贴..."), this, &MainMenus::N19Click);
+    m_popup->addSeparator()->setObjectName(QStringLiteral("LogFolderSeparator"));
+    QAction *folder = item(m_popup, "OpenLogFolder", QStringLiteral("Open log folder"), this, &MainMenus::openLogFolder);
     pane.setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_popup, &QMenu::aboutToShow, &pane, &LogPane::flush);
+    connect(m_popup, &QMenu::aboutToShow, &pane, [&pane, folder] {
+        pane.flush();
+        folder->setEnabled(pane.sessionLog() && !pane.sessionLog()->filePath().isEmpty());
+    });
     connect(&pane, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { m_popup->popup(m_pane.viewport()->mapToGlobal(pos)); });
 
@@ -140,6 +147,12 @@ void MainMenus::N18Click()
 void MainMenus::N19Click()
 {
     m_pane.paste();
+}
+
+void MainMenus::openLogFolder()
+{
+    if (SessionLog *file = m_pane.sessionLog())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(file->dir()));
 }
 
 } // namespace rfid

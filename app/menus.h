@@ -23,6 +23,7 @@ public:
     MainMenus(QMainWindow &window, LogPane &pane, SkinData &skins);
 
     QMenu *popupMenu() const { return m_popup; }
+    QMenu *stypeMenu() const { return m_stype; }
     // The help window while it exists.
     TForm2 *helpWindow() const { return m_help; }
 
@@ -43,6 +44,7 @@ public slots:
     void N17Click();         // 剪切
     void N18Click();         // 复制
     void N19Click();         // 粘贴...
+    void openLogFolder();    // the session log's folder in the file manager
 
 signals:
     // "Exit" was chosen.
@@ -55,6 +57,7 @@ private:
     LogPane &m_pane;
     SkinData &m_skins;
     QMenu *m_popup;
+    QMenu *m_stype;
     QPointer<TForm2> m_help;
 };
 

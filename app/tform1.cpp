@@ -33,7 +33,9 @@
 #include "console.h"
 #include "logpane.h"
 #include "menus.h"
+#include "readermenu.h"
 #include "repeatloops.h"
+#include "sessionlog.h"
 #include "skins.h"
 
 namespace rfid {
@@ -62,6 +64,9 @@ TForm1::TForm1(const WindowOptions &options, QWidget *parent)
                    | Qt::WindowCloseButtonHint);
     buildWindow();
     FormCreate();
+    openSessionLog(options);
+    if (!options.device.isEmpty())
+        m_readerMenu->choose(options.device);
     if (!options.fieldFile.isEmpty())
         loadCardField(m_session->library(), options.fieldFile, [this](const QString &entry) { m_session->log(entry); });
     checkSaveFolder();
@@ -84,6 +89,17 @@ void TForm1::checkSaveFolder()
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::openSessionLog(const WindowOptions &options)
+{
+    if (options.logLines > 0)
+        m_log->setMaxLines(options.logLines);
+    auto *file = new SessionLog(options.logDir.isEmpty() ? SessionLog::defaultDir() : options.logDir);
+    m_log->setSessionLog(file);
+    if (!file->isOpen())
+        m_session->log(QStringLiteral("No session log is kept: %1").arg(file->error()));
+    connect(file, &SessionLog::failed, m_session, &ReaderSession::log);
+}
 
 void TForm1::buildWindow()
 {
@@ -174,7 +190,9 @@ void TForm1::buildWindow()
     bar->setSizeGripEnabled(false);
     bar->setFixedHeight(27);
     bar->addWidget(panel("StatusPanel0", QStringLiteral("  RFID"), 150));
-    bar->addWidget(panel("StatusPanel1", QString(), 30));
+    m_readerPanel = panel("StatusPanel1", QString(), 30);
+    m_readerPanel->setAlignment(Qt::AlignCenter);
+    bar->addWidget(m_readerPanel);
     bar->addWidget(panel("StatusPanel2", QStringLiteral(" DEMO V 6.0"), 400));
     m_clock = panel("StatusPanel3", QString(), 200);
     // Its text is what a screen reader reads; the role goes in the description.
@@ -191,6 +209,8 @@ void TForm1::buildWindow()
     m_skin = new SkinData(this);
     m_menus = new MainMenus(*this, *m_log, *m_skin);
     connect(m_menus, &MainMenus::exitRequested, this, &TForm1::exitProgram);
+    m_readerMenu = new ReaderMenu(m_session->library(), menuBar(), m_menus->stypeMenu(), m_readerPanel,
+                                  [this](const QString &entry) { m_session->log(entry); }, this);
     // Every page is built: the repeat check boxes find their buttons by name.
     m_loops = new RepeatLoops(*m_session, this);
     m_loops->bind(this);
@@ -245,6 +265,9 @@ void TForm1::closeEvent(QCloseEvent *event)
     // when a wait ends the program at once.
     saveCardFieldOnce();
     m_session->closePortNow();
+    // The lines of the way out are in the file even when a close during a
+    // wait ends the program at once.
+    m_log->sessionLog()->flush();
     m_session->endNowIfWaiting();
     QMainWindow::closeEvent(event);
 }
@@ -252,6 +275,7 @@ void TForm1::closeEvent(QCloseEvent *event)
 void TForm1::exitProgram()
 {
     saveCardFieldOnce();   // quitting closes no window
+    m_log->sessionLog()->flush();
     m_session->endNowIfWaiting();
     QCoreApplication::quit();
 }

@@ -16,6 +16,7 @@ namespace rfid {
 class CommGroup;
 class LogPane;
 class MainMenus;
+class ReaderMenu;
 class ReaderSession;
 class RepeatLoops;
 class SkinData;
@@ -25,6 +26,9 @@ struct WindowOptions {
     bool allPages = false;    // show the tabs and groups the layout hides
     QString fieldFile;        // dumps to put into the virtual reader's field at start
     QString saveFieldDir;     // where the field's cards are saved when the window closes
+    int logLines = 0;         // lines the log pane keeps; 0: its default
+    QString logDir;           // the session log's folder; empty: the user's state folder
+    QString device;           // the device commands go to (an id the reader library takes)
 };
 
 class TForm1 : public QMainWindow
@@ -39,6 +43,7 @@ public:
     RepeatLoops *repeatLoops() const { return m_loops; }
     SkinData *skinData() const { return m_skin; }
     MainMenus *menus() const { return m_menus; }
+    ReaderMenu *readerMenu() const { return m_readerMenu; }
 
     // "Exit": ends the message loop; inside a wait (a handler or a repeat loop
     // suspended) the program ends at once, so that nothing more is sent.
@@ -54,6 +59,7 @@ protected:
 
 private:
     void buildWindow();
+    void openSessionLog(const WindowOptions &options);
     void showEverything();
     void saveCardFieldOnce();
     void checkSaveFolder();
@@ -74,6 +80,8 @@ private:
     RepeatLoops *m_loops = nullptr;
     SkinData *m_skin = nullptr;
     MainMenus *m_menus = nullptr;
+    ReaderMenu *m_readerMenu = nullptr;
+    QLabel *m_readerPanel = nullptr;
 };
 
 } // namespace rfid

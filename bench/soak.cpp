@@ -1,14 +1,18 @@
 // Soak: one repeat loop against the virtual reader for a given time, with the
-// resident memory and the log's size sampled every 10 s.
-// Usage: soak [seconds=600] [check box=CheckBox2] [pause ms=10] [clear]
-// With "clear" the log is emptied after each sample, so that what remains of
-// the growth is the tool's own.
+// resident memory and the log's size sampled every 10 s. At the end the
+// session log on disk must hold every line the loop logged, and resident
+// memory after the first minute must stay under 150 MiB.
+// Usage: soak [seconds=600] [check box=CheckBox2] [pause ms=0] [clear]
+// With "clear" the log pane is emptied after each sample.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
@@ -18,12 +22,28 @@
 using namespace rfid;
 
 namespace {
+constexpr long kResidentLimitKiB = 150 * 1024;
+constexpr qint64 kSettleSeconds = 60;
+
 long residentKiB()
 {
     std::ifstream statm("/proc/self/statm");
     long pages = 0, resident = 0;
     statm >> pages >> resident;
     return resident * 4;
+}
+
+qint64 linesInFile(const QString &path, qint64 *bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    qint64 lines = 0;
+    QByteArray chunk;
+    while (!(chunk = f.read(1 << 20)).isEmpty())
+        lines += chunk.count("\r\n");
+    *bytes = f.size();
+    return lines;
 }
 } // namespace
 
@@ -34,12 +54,15 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments();
     const int seconds = args.size() > 1 ? args[1].toInt() : 600;
     const QString boxName = args.size() > 2 ? args[2] : QStringLiteral("CheckBox2");
-    const QString pause = args.size() > 3 ? args[3] : QStringLiteral("10");
+    const QString pause = args.size() > 3 ? args[3] : QStringLiteral("0");
     const bool clearLog = args.size() > 4 && args[4] == QLatin1String("clear");
 
+    // The session log of a fast loop runs to gigabytes: kept out of the home.
+    QTemporaryDir logs;
     WindowOptions options;
     options.readerPath = QCoreApplication::applicationDirPath() + QStringLiteral("/librfidvirtual.so");
     options.allPages = true;
+    options.logDir = logs.path();
     TForm1 window(options);
     window.show();
     auto *box = window.findChild<QAbstractButton *>(boxName);
@@ -51,13 +74,21 @@ int main(int argc, char *argv[])
 
     QElapsedTimer clock;
     clock.start();
-    std::printf("seconds,rss_kib,log_lines\n");
+    long settledMin = 0, settledMax = 0;
+    std::printf("seconds,rss_kib,pane_lines,lines_logged\n");
     auto sample = [&] {
-        window.logPane()->flush();
-        std::printf("%lld,%ld,%d\n", clock.elapsed() / 1000, residentKiB(), window.logPane()->blockCount());
+        LogPane *pane = window.logPane();
+        pane->flush();
+        const qint64 s = clock.elapsed() / 1000;
+        const long rss = residentKiB();
+        if (s >= kSettleSeconds) {
+            settledMin = settledMin ? std::min(settledMin, rss) : rss;
+            settledMax = std::max(settledMax, rss);
+        }
+        std::printf("%lld,%ld,%d,%lld\n", s, rss, pane->blockCount(), pane->linesAdded());
         std::fflush(stdout);
         if (clearLog)
-            window.logPane()->clearAll();
+            pane->clearAll();
     };
     QTimer sampler;
     QObject::connect(&sampler, &QTimer::timeout, &window, sample);
@@ -71,5 +102,24 @@ int main(int argc, char *argv[])
         box->click();   // runs the loop until the box is cleared
         QApplication::quit();
     });
-    return QApplication::exec();
+    QApplication::exec();
+
+    const QStringList shown = window.logPane()->lines();
+    std::printf("the pane ends in:\n");
+    for (const QString &line : shown.mid(shown.size() - 4))
+        std::printf("  %s\n", qPrintable(line));
+    SessionLog *file = window.logPane()->sessionLog();
+    file->flush();
+    qint64 bytes = 0;
+    const qint64 logged = window.logPane()->linesAdded();
+    const qint64 onDisk = linesInFile(file->filePath(), &bytes);
+    std::printf("session log: %lld lines (%.1f MiB), the loop logged %lld: %s\n", onDisk, double(bytes) / 1048576.0,
+                logged, onDisk == logged ? "all there" : "MISMATCH");
+    bool ok = onDisk == logged;
+    if (settledMax) {
+        std::printf("resident after the first minute: %.1f to %.1f MiB (limit %ld MiB)\n", settledMin / 1024.0,
+                    settledMax / 1024.0, kResidentLimitKiB / 1024);
+        ok = ok && settledMax < kResidentLimitKiB;
+    }
+    return ok ? 0 : 1;
 }

@@ -52,6 +52,9 @@ private:
 // reader, whose exchange gets answer (empty: no answer).
 QStringList linesOfClick(const QString &button, const QByteArray &answer);
 
+// The bytes of a file, "<unreadable>" when it cannot be read.
+QByteArray fileBytes(const QString &path);
+
 // Answers the file dialogs with a chosen name and remembers what they asked.
 struct Chooser {
     explicit Chooser(const QString &answer)

@@ -18,14 +18,6 @@
 using namespace rfid;
 using namespace rfid::test;
 
-namespace {
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-} // namespace
-
 class TestConsole : public QObject
 {
     Q_OBJECT
@@ -178,7 +170,7 @@ private slots:
             QCOMPARE(c.requests[0].title, QStringLiteral("保存接收数据！"));
             QCOMPARE(c.requests[0].filter, QStringLiteral("文本文件(.txt)|*.txt"));
         }
-        QCOMPARE(readAll(path), QStringLiteral("AA 00 03  \r\n85 01 78 ff BB 读卡\r\n").toUtf8());
+        QCOMPARE(fileBytes(path), QStringLiteral("AA 00 03  \r\n85 01 78 ff BB 读卡\r\n").toUtf8());
 
         w.click(QStringLiteral("Button7"));
         QCOMPARE(memo->toPlainText(), QString());

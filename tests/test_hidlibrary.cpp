@@ -11,6 +11,7 @@
 
 #include <unistd.h>
 
+#include "link/readerdevices.h"
 #include "link/readerlibrary.h"
 #include "readers/reader_api.h"
 #include "support.h"
@@ -89,6 +90,34 @@ private slots:
         QVERIFY2(ms < kTimeoutMs, qPrintable(QString::number(ms)));
         QVERIFY2(err.startsWith(said), qPrintable(err));
         qunsetenv("RFID_HID_DEVICE");
+    }
+
+    // The virtual library lists itself and takes only itself; the hid library
+    // lists whatever is plugged in here and refuses a malformed id; a library
+    // without the exports does not list.
+    void deviceExports()
+    {
+        qunsetenv("RFID_HID_DEVICE");
+        const QString dir = QCoreApplication::applicationDirPath();
+        ReaderLibrary virt(readerLibraryPath(QStringLiteral("virtual"), dir));
+        QCOMPARE(listReaderDevices(virt), QList<ReaderDevice>({{"virtual", "Virtual reader", {}, {}, {}, {}, true}}));
+        QCOMPARE(selectReaderDevice(virt, QStringLiteral("virtual")), DeviceChoice::Taken);
+        QCOMPARE(selectReaderDevice(virt, QStringLiteral("1234:abcd")), DeviceChoice::Unknown);
+
+        ReaderLibrary hid(hidPath());
+        const auto found = listReaderDevices(hid);
+        QVERIFY(found);
+        for (const ReaderDevice &d : *found)
+            QVERIFY2(!d.id.isEmpty() && !d.inUse, qPrintable(d.id));   // nothing is chosen yet
+        QCOMPARE(selectReaderDevice(hid, QStringLiteral("reader")), DeviceChoice::Unknown);
+        qputenv("RFID_HID_DEVICE", "ffff:fffe");
+        QCOMPARE(selectReaderDevice(hid, QStringLiteral("ffff:fffd")), DeviceChoice::Fixed);
+        qunsetenv("RFID_HID_DEVICE");
+        QCOMPARE(selectReaderDevice(hid, QString()), DeviceChoice::Taken);   // none chosen, as at start
+
+        ReaderLibrary scripted(dir + QStringLiteral("/librfidscripted.so"));
+        QVERIFY(!listReaderDevices(scripted));
+        QCOMPARE(selectReaderDevice(scripted, QStringLiteral("virtual")), DeviceChoice::Unsupported);
     }
 
     void windowWithoutReader()

@@ -13,6 +13,7 @@
 #include "readers/hid/hidapidevice.h"
 #include "readers/hid/process.h"
 #include "readers/reader_api.h"
+#include "fakehidbus.h"
 #include "support.h"
 
 using namespace rfid::test;
@@ -98,6 +99,16 @@ struct FakeReader : rfidhid::Device {
     }
     void close() override { open_ = false; }
 };
+
+// The list through the export, one line a device.
+QStringList listed()
+{
+    const int needed = readerListDevices(nullptr, 0);
+    QByteArray buffer(needed, 'x');
+    if (readerListDevices(buffer.data(), int(buffer.size())) != needed || buffer.back() != '\0')
+        return {"bad list"};
+    return QString::fromUtf8(buffer.constData()).split(u'\n', Qt::SkipEmptyParts);
+}
 
 struct Outcome {
     int written = 0;
@@ -267,6 +278,78 @@ private slots:
         QCOMPARE(m_fake->opens, 6);
     }
 
+    // Three devices, two of one model: each gets an id that tells it apart;
+    // the second is chosen and the frames go to it; it is unplugged and
+    // plugged in again; RFID_HID_DEVICE overrides the choice.
+    void chooseAmongDevices()
+    {
+        qunsetenv("RFID_HID_DEVICE");
+        auto owned = std::make_unique<rfid::test::Bus>();
+        rfid::test::Bus *bus = owned.get();
+        const QByteArray d = descriptor(8);
+        bus->descriptorBytes.assign(d.begin(), d.end());
+        bus->readers.resize(3);
+        bus->readers[0].info = {"/dev/hidraw1", 0x1234, 0xabcd, "A1", "Acme", "Desk Reader"};
+        bus->readers[1].info = {"/dev/hidraw2", 0x1234, 0xabcd, "B2", "Acme", "Desk Reader"};
+        bus->readers[2].info = {"/dev/hidraw5", 0x0c27, 0x3bfa, "", "", ""};
+        rfidhid::processLink().setDevice(std::move(owned));
+
+        const QString a = "1234:abcd:A1\tAcme Desk Reader\t1234\tabcd\tA1\t/dev/hidraw1\t";
+        const QString b = "1234:abcd:B2\tAcme Desk Reader\t1234\tabcd\tB2\t/dev/hidraw2\t";
+        const QString c = "0c27:3bfa\tHID device 0c27:3bfa\t0c27\t3bfa\t\t/dev/hidraw5\t";
+        QCOMPARE(listed(), QStringList({a, b, c}));
+        char small[8] = "x";
+        QCOMPARE(readerListDevices(small, sizeof small), int(listed().join(u'\n').toUtf8().size()) + 2);
+        QCOMPARE(small[0], '\0');
+
+        QCOMPARE(readerSelectDevice("reader"), 0);
+        QCOMPARE(readerSelectDevice("1234:abcd:B2"), 1);
+        QCOMPARE(listed(), QStringList({a, b + "*", c}));
+        const QByteArray frame = bytes("AA 00 01 83 82 BB");
+        const QByteArray ok = response(0, "12");
+        auto exchangeOn = [&](rfid::test::Bus::Reader &r) {
+            QByteArray out = frame;
+            const int written = hidWriteData(0, int(out.size()), reinterpret_cast<unsigned char *>(out.data()));
+            for (const QByteArray &report : reports(ok, 8))
+                r.readable.push_back(report);
+            QByteArray buffer(256, 0);
+            const int n = hidReadData(0, 245, reinterpret_cast<unsigned char *>(buffer.data()));
+            r.readable.clear();
+            return written == frame.size() ? buffer.left(n) : QByteArray("not written");
+        };
+        QCOMPARE(exchangeOn(bus->readers[1]), ok);
+        QCOMPARE(bus->readers[1].written, QList<QByteArray>{bytes("00 AA 00 01 83 82 BB 00 00")});
+        QCOMPARE(bus->readers[0].written, QList<QByteArray>{});
+
+        bus->readers[1].plugged = false;
+        QCOMPARE(listed(), QStringList({"1234:abcd\tAcme Desk Reader\t1234\tabcd\tA1\t/dev/hidraw1\t", c}));
+        QCOMPARE(exchangeOn(bus->readers[1]), QByteArray("not written"));
+        bus->readers[1].plugged = true;
+        QCOMPARE(listed(), QStringList({a, b + "*", c}));
+        QCOMPARE(exchangeOn(bus->readers[1]), ok);
+        QCOMPARE(bus->readers[1].written.size(), 2);
+
+        // Chosen by path, the other model; then the environment decides.
+        QCOMPARE(readerSelectDevice("/dev/hidraw5"), 1);
+        QCOMPARE(listed(), QStringList({a, b, c + "*"}));
+        qputenv("RFID_HID_DEVICE", "1234:abcd");
+        QCOMPARE(readerSelectDevice("1234:abcd:B2"), -1);
+        QCOMPARE(listed(), QStringList({a + "*", b, c}));
+        QCOMPARE(exchangeOn(bus->readers[0]), ok);
+        QCOMPARE(bus->readers[0].written.size(), 1);
+        QCOMPARE(bus->readers[2].written.size(), 0);
+    }
+
+    void idsOfTwinsWithoutSerial()
+    {
+        const auto l = rfidhid::listDevices({{"/dev/hidraw1", 1, 2, "", "", "R"}, {"/dev/hidraw2", 1, 2, "", "", "R"}},
+                                            "/dev/hidraw2");
+        QCOMPARE(l.size(), std::size_t(2));
+        QCOMPARE(l[0].id, std::string("/dev/hidraw1"));
+        QCOMPARE(l[1].id, std::string("/dev/hidraw2"));
+        QVERIFY(!l[0].inUse && l[1].inUse);
+    }
+
     void failedReportFailsTheWrite()
     {
         const QByteArray frame = bytes("AA 00 0F 21 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 2F BB");
@@ -333,6 +416,8 @@ private slots:
         QTest::newRow("not hex") << "12g4:0001" << "-";
         QTest::newRow("no colon") << "hidraw3" << "-";
         QTest::newRow("empty half") << "1a2b:" << "-";
+        QTest::newRow("serial") << "1a2b:3c4d:SN 0:7" << "1a2b:3c4d SN 0:7";
+        QTest::newRow("empty serial") << "1a2b:3c4d:" << "-";
     }
     void deviceNames()
     {
@@ -341,7 +426,8 @@ private slots:
         const auto n = rfidhid::parseDeviceName(text.toStdString());
         const QString got = !n ? QStringLiteral("-")
             : !n->path.empty() ? QString::fromStdString(n->path)
-                               : QStringLiteral("%1:%2").arg(n->vendor, 4, 16, QChar(u'0')).arg(n->product, 4, 16, QChar(u'0'));
+                               : QStringLiteral("%1:%2").arg(n->vendor, 4, 16, QChar(u'0')).arg(n->product, 4, 16, QChar(u'0'))
+                    + (n->serial.empty() ? QString() : " " + QString::fromStdString(n->serial));
         QCOMPARE(got, parsed);
     }
 };

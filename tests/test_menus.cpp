@@ -84,14 +84,16 @@ private slots:
         QStringList titles;
         for (const QAction *a : top)
             titles << a->text();
-        QCOMPARE(titles, QStringList({"System", "Stype", "About"}));
+        QCOMPARE(titles, QStringList({"System", "Stype", "Reader", "About"}));
         QCOMPARE(menuTexts(top[0]->menu()), QStringList({"N4=Exit"}));
         QCOMPARE(menuTexts(top[1]->menu()), QStringList({"N11=Stype one", "N12=Stype two", "N13=Stype three",
                                                          "N14=Stype four", "N51=Stype five", "N61=Stype six"}));
-        QCOMPARE(menuTexts(top[2]->menu()), QStringList({"N5=Help"}));
+        QVERIFY(!top[2]->isEnabled());   // the scripted reader lists no devices
+        QCOMPARE(menuTexts(top[3]->menu()), QStringList({"N5=Help"}));
         auto *popup = w.find<QMenu>(QStringLiteral("PopupMenu1"));
         QCOMPARE(menuTexts(popup), QStringList({"MenuItem1=清空", "MenuItem2=保存", "-", "N15=撤消", "N20=全选", "-",
-                                                "N17=剪切", "N18=复制", "N19=粘贴..."}));
+                                                "N17=剪切", "N18=复制", "N19=粘贴...", "-",
+                                                "OpenLogFolder=Open log folder"}));
         QCOMPARE(w.find(QStringLiteral("RichEdit1"))->contextMenuPolicy(), Qt::CustomContextMenu);
     }
 

@@ -9,12 +9,22 @@
 
 namespace rfidhid {
 
+// One device as enumeration finds it.
+struct DeviceInfo {
+    std::string path;            // the hidraw node
+    unsigned short vendor = 0;
+    unsigned short product = 0;
+    std::string serial;          // UTF-8; empty when the device reports none
+    std::string manufacturer;    // UTF-8, as the device reports it
+    std::string productName;
+};
+
 class Device
 {
 public:
     virtual ~Device() = default;
 
-    // Opens the device that name (RFID_HID_DEVICE's value) names and returns
+    // Opens the device that name (see parseDeviceName) names and returns
     // its report descriptor; false with a reason when it cannot.
     virtual bool open(const std::string &name, std::vector<std::uint8_t> *descriptor, std::string *error) = 0;
     // One output report, its report ID (or 0) first. Bytes written, -1 on error.
@@ -23,6 +33,9 @@ public:
     // Bytes read, 0 when none came within timeoutMs, -1 when the device is gone.
     virtual int readReport(std::uint8_t *buffer, std::size_t length, int timeoutMs) = 0;
     virtual void close() = 0;
+    // The devices plugged in now that open() could take: HID interfaces with
+    // input and output reports, keyboards and mice left out.
+    virtual std::vector<DeviceInfo> enumerate() { return {}; }
 };
 
 } // namespace rfidhid

@@ -1,7 +1,8 @@
-// The two exports over one link for the life of the process.
+// The exports over one link for the life of the process.
 #include <mutex>
 
 #include "readers/reader_api.h"
+#include "readers/textout.h"
 #include "hidapidevice.h"
 #include "hidlink.h"
 #include "process.h"
@@ -36,6 +37,18 @@ READER_EXPORT int READER_CALL hidReadData(int, int maxLength, unsigned char *buf
 {
     std::lock_guard lock(rfidhid::guard());
     return rfidhid::processLink().read(maxLength, buffer);
+}
+
+READER_EXPORT int READER_CALL readerListDevices(char *buffer, int capacity)
+{
+    std::lock_guard lock(rfidhid::guard());
+    return readers::putText(rfidhid::listText(rfidhid::processLink().devices()), buffer, capacity);
+}
+
+READER_EXPORT int READER_CALL readerSelectDevice(const char *id)
+{
+    std::lock_guard lock(rfidhid::guard());
+    return id ? rfidhid::processLink().select(id) : 0;
 }
 
 }

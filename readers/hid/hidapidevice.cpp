@@ -2,7 +2,6 @@
 
 #include <hidapi.h>
 
-#include <cctype>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -13,26 +12,38 @@
 namespace rfidhid {
 
 namespace {
-std::optional<unsigned short> hexId(std::string text)
-{
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
-        text.erase(0, 2);
-    if (text.empty() || text.size() > 4)
-        return std::nullopt;
-    unsigned value = 0;
-    for (const char c : text) {
-        if (!std::isxdigit(static_cast<unsigned char>(c)))
-            return std::nullopt;
-        value = value * 16 + unsigned(std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : (std::tolower(c) - 'a' + 10));
-    }
-    return static_cast<unsigned short>(value);
-}
-
 std::string narrow(const wchar_t *text)
 {
     std::string out;
     for (; text && *text; ++text)
         out += (*text > 0 && *text < 128) ? char(*text) : '?';
+    return out;
+}
+
+// hidapi's strings are wide (UTF-32 here); the list carries UTF-8.
+std::string utf8(const wchar_t *text)
+{
+    std::string out;
+    for (; text && *text; ++text) {
+        auto c = static_cast<unsigned long>(*text);
+        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            c = 0xFFFD;
+        if (c < 0x80) {
+            out += char(c);
+        } else if (c < 0x800) {
+            out += char(0xC0 | (c >> 6));
+            out += char(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += char(0xE0 | (c >> 12));
+            out += char(0x80 | ((c >> 6) & 0x3F));
+            out += char(0x80 | (c & 0x3F));
+        } else {
+            out += char(0xF0 | (c >> 18));
+            out += char(0x80 | ((c >> 12) & 0x3F));
+            out += char(0x80 | ((c >> 6) & 0x3F));
+            out += char(0x80 | (c & 0x3F));
+        }
+    }
     return out;
 }
 
@@ -70,22 +81,6 @@ bool readDescriptor(const std::string &path, std::vector<std::uint8_t> *descript
 }
 } // namespace
 
-std::optional<DeviceName> parseDeviceName(const std::string &text)
-{
-    if (text.empty())
-        return std::nullopt;
-    if (text[0] == '/')
-        return DeviceName{text, 0, 0};
-    const auto colon = text.find(':');
-    if (colon == std::string::npos)
-        return std::nullopt;
-    const auto vendor = hexId(text.substr(0, colon));
-    const auto product = hexId(text.substr(colon + 1));
-    if (!vendor || !product)
-        return std::nullopt;
-    return DeviceName{{}, *vendor, *product};
-}
-
 HidapiDevice::~HidapiDevice()
 {
     close();
@@ -96,7 +91,7 @@ bool HidapiDevice::open(const std::string &name, std::vector<std::uint8_t> *desc
     close();
     const auto parsed = parseDeviceName(name);
     if (!parsed) {
-        *error = "RFID_HID_DEVICE=" + name + " is neither VID:PID (hex) nor a hidraw path";
+        *error = "RFID_HID_DEVICE=" + name + " is neither VID:PID (hex, :SERIAL optional) nor a hidraw path";
         return false;
     }
     if (hid_init() != 0) {
@@ -109,8 +104,11 @@ bool HidapiDevice::open(const std::string &name, std::vector<std::uint8_t> *desc
         // A reader may have several interfaces: take the first that has
         // input and output reports.
         hid_device_info *all = hid_enumerate(parsed->vendor, parsed->product);
-        bool present = all != nullptr;
+        bool present = false;
         for (hid_device_info *d = all; d && path.empty(); d = d->next) {
+            if (!parsed->serial.empty() && utf8(d->serial_number) != parsed->serial)
+                continue;
+            present = true;
             std::vector<std::uint8_t> candidate;
             std::string ignored;
             if (d->path && readDescriptor(d->path, &candidate, &ignored) && reportLayout(candidate, &ignored)) {
@@ -145,6 +143,28 @@ int HidapiDevice::writeReport(const std::uint8_t *report, std::size_t length)
 int HidapiDevice::readReport(std::uint8_t *buffer, std::size_t length, int timeoutMs)
 {
     return m_handle ? hid_read_timeout(m_handle, buffer, length, timeoutMs) : -1;
+}
+
+std::vector<DeviceInfo> HidapiDevice::enumerate()
+{
+    std::vector<DeviceInfo> out;
+    if (hid_init() != 0)
+        return out;
+    hid_device_info *all = hid_enumerate(0, 0);
+    for (hid_device_info *d = all; d; d = d->next) {
+        // A keyboard or mouse also has output reports (its LEDs); frames are
+        // not for it. A reader that types card numbers lists its other interface.
+        if (d->usage_page == 0x01 && (d->usage == 0x02 || d->usage == 0x06 || d->usage == 0x07))
+            continue;
+        std::vector<std::uint8_t> descriptor;
+        std::string ignored;
+        if (!d->path || !readDescriptor(d->path, &descriptor, &ignored) || !reportLayout(descriptor, &ignored))
+            continue;
+        out.push_back({d->path, d->vendor_id, d->product_id, utf8(d->serial_number), utf8(d->manufacturer_string),
+                       utf8(d->product_string)});
+    }
+    hid_free_enumeration(all);
+    return out;
 }
 
 void HidapiDevice::close()

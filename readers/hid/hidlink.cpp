@@ -36,6 +36,7 @@ void HidLink::setDevice(std::unique_ptr<Device> device)
 {
     closeDevice();
     m_device = std::move(device);
+    m_selected.clear();
     m_lastSaid.clear();
 }
 
@@ -56,16 +57,41 @@ void HidLink::closeDevice()
     m_awaiting = false;
 }
 
+std::string HidLink::nameInUse() const
+{
+    const char *name = std::getenv(kDeviceVariable);
+    return name && *name ? std::string(name) : m_selected;
+}
+
+std::vector<ListedDevice> HidLink::devices()
+{
+    return m_device ? listDevices(m_device->enumerate(), nameInUse()) : std::vector<ListedDevice>{};
+}
+
+int HidLink::select(const std::string &id)
+{
+    if (!id.empty() && !parseDeviceName(id))
+        return 0;
+    m_selected = id;
+    const char *fixed = std::getenv(kDeviceVariable);
+    if (fixed && *fixed)
+        return -1;
+    if (m_open && m_name != id)
+        closeDevice();
+    m_lastSaid.clear();   // complaints about the earlier device say nothing of this one
+    return 1;
+}
+
 bool HidLink::ensureOpen()
 {
     if (m_open)
         return true;
     if (!m_device)
         return false;
-    const char *name = std::getenv(kDeviceVariable);
-    if (!name || !*name) {
+    const std::string name = nameInUse();
+    if (name.empty()) {
         say(std::string("no reader is named: set ") + kDeviceVariable
-            + " to the reader's VID:PID in hex (as lsusb shows it) or to its hidraw path");
+            + " to the reader's VID:PID in hex (as lsusb shows it) or to its hidraw path, or choose it in the Reader menu");
         return false;
     }
     m_name = name;

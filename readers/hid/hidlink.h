@@ -6,9 +6,11 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "descriptor.h"
 #include "device.h"
+#include "devicelist.h"
 
 namespace rfidhid {
 
@@ -32,12 +34,23 @@ public:
     // passes. Delivers at most maxLength bytes; returns how many, 0 for none.
     int read(int maxLength, unsigned char *buffer);
 
-    // Replaces the device (the tests' fake); the old one is closed.
+    // The devices plugged in now, the one in use marked.
+    std::vector<ListedDevice> devices();
+    // The device later commands go to: an id from the list or any name
+    // parseDeviceName takes, or "" for none; an open device that differs is
+    // closed. 1 when
+    // taken, 0 for a name that is none, -1 when RFID_HID_DEVICE is set: it
+    // chooses the device and the selection waits until it is unset.
+    int select(const std::string &id);
+
+    // Replaces the device (the tests' fake); the old one is closed and the
+    // selection forgotten.
     void setDevice(std::unique_ptr<Device> device);
     void setSay(Say say) { m_say = std::move(say); }
 
 private:
     bool ensureOpen();
+    std::string nameInUse() const;
     bool discardStale();
     void closeDevice();
     void say(const std::string &message);
@@ -48,7 +61,8 @@ private:
     bool m_open = false;
     bool m_awaiting = false;   // a frame went out and its answer was not read yet
     ReportLayout m_layout;
-    std::string m_name;
+    std::string m_name;       // of the open device
+    std::string m_selected;
     std::string m_lastSaid;
 };
 

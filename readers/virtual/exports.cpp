@@ -7,6 +7,7 @@
 #include <string>
 
 #include "readers/reader_api.h"
+#include "readers/textout.h"
 #include "cardfield.h"
 #include "vreader.h"
 
@@ -110,6 +111,17 @@ READER_EXPORT int readerSaveField(const char *dir, char *report, int capacity)
         writeReport({false, 0, 0, {std::string(dir) + ": " + e.what()}}, report, capacity);
         return -1;
     }
+}
+
+// The one device this library drives is itself.
+READER_EXPORT int READER_CALL readerListDevices(char *buffer, int capacity)
+{
+    return readers::putText("virtual\tVirtual reader\t\t\t\t\t*\n", buffer, capacity);
+}
+
+READER_EXPORT int READER_CALL readerSelectDevice(const char *id)
+{
+    return id && std::strcmp(id, "virtual") == 0 ? 1 : 0;
 }
 
 }
