@@ -17,6 +17,7 @@
 #include "cli/output.h"
 #include "link/frame.h"
 #include "link/hextext.h"
+#include "link/readerdevices.h"
 #include "link/readerlibrary.h"
 #include "link/timestamp.h"
 #include "protocol/outputformat.h"
@@ -31,6 +32,7 @@ struct Global {
     QString reader = QStringLiteral("hid");
     QString address = QStringLiteral("00");
     QString field;
+    QString device;
     bool json = false;
     bool help = false;
     std::optional<qint64> repeat = 1;   // nothing: forever
@@ -42,6 +44,9 @@ const QList<Option> &globalOptions()
     static const QList<Option> options = {
         {QStringLiteral("reader"), QStringLiteral("virtual|hid|PATH"), QStringLiteral("hid"),
          QStringLiteral("Reader library: virtual, hid (default) or a path to a library.")},
+        {QStringLiteral("device"), QStringLiteral("ID"), {},
+         QStringLiteral("The reader to use when the library drives several (as `rfid-cli devices` lists them; for "
+                        "the hid library also VID:PID or a hidraw path). RFID_HID_DEVICE wins when set.")},
         {QStringLiteral("address"), QStringLiteral("NN"), QStringLiteral("00"),
          QStringLiteral("Reader address every frame carries, 00 to 20 (default 00).")},
         {QStringLiteral("field"), QStringLiteral("FILE"), {},
@@ -84,6 +89,7 @@ QString mainHelp()
     }
     out += QStringLiteral(
         "  format list                      The output formats by name.\n"
+        "  devices                          The readers the library can open (for --device).\n"
         "  listen PORT [--baud N]           Card reports from the serial port, one a line, until interrupted.\n"
         "  dump convert IN OUT [--to FMT]   Convert a dump (flipper, pm3-json, raw, eml, mct).\n"
         "  dump show FILE                   A dump as sectors, pages or blocks.\n\n"
@@ -150,6 +156,8 @@ QString parse(const QStringList &words, Global *g, QStringList *rest)
                 return QStringLiteral("--address %1: the reader address is 00 to 20 (hex).").arg(value);
         } else if (name == QLatin1String("field")) {
             g->field = value;
+        } else if (name == QLatin1String("device")) {
+            g->device = value;
         } else if (name == QLatin1String("json")) {
             g->json = true;
         } else if (name == QLatin1String("help")) {
@@ -247,6 +255,32 @@ int formatList(Output &out)
     return Ok;
 }
 
+// The library's devices, one a line (or one JSON object each).
+int listDevices(ReaderLibrary &library, Output &out)
+{
+    const std::optional<QList<ReaderDevice>> list = listReaderDevices(library);
+    if (!list) {
+        out.refusal(QStringLiteral("devices"),
+                    QStringLiteral("The reader library %1 does not list its devices.").arg(library.path()), BadArguments);
+        return BadArguments;
+    }
+    for (const ReaderDevice &d : *list) {
+        if (out.json())
+            out.json({{"id", d.id},
+                      {"name", d.name},
+                      {"vendor", d.vendor},
+                      {"product", d.product},
+                      {"serial", d.serial},
+                      {"path", d.path},
+                      {"inUse", d.inUse}});
+        else
+            out.line(QStringList{d.inUse ? QStringLiteral("*") : QStringLiteral(" "), d.id, d.name,
+                                 d.vendor + u':' + d.product, d.serial, d.path}
+                         .join(u'\t'));
+    }
+    return Ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -287,7 +321,8 @@ int main(int argc, char *argv[])
     }
 
     const Command *command = nullptr;
-    bool listen = family == QLatin1String("listen");
+    const bool listen = family == QLatin1String("listen");
+    const bool devices = family == QLatin1String("devices");
     for (const Command &c : commands())
         if (c.family == family && (c.name.isEmpty() || c.name == name))
             command = &c;
@@ -297,7 +332,15 @@ int main(int argc, char *argv[])
                                 "line, until interrupted (Ctrl+C). --baud N sets the port's rate (default 9600).\n"));
         return Ok;
     }
-    if (!command && !listen) {
+    if (devices && g.help) {
+        out.text(QStringLiteral("Usage: rfid-cli [--reader virtual|hid|PATH] devices\n"
+                                "The readers the library can open now: id (what --device takes), name, USB vendor and "
+                                "product, serial number, path; * marks the one commands go to.\n"));
+        return Ok;
+    }
+    if (devices && rest.size() > 1)
+        return badArguments(QStringLiteral("devices takes no words."));
+    if (!command && !listen && !devices) {
         bool known = false;
         for (const Command &c : commands())
             known = known || c.family == family;
@@ -338,10 +381,33 @@ int main(int argc, char *argv[])
     if (listen)
         return listenCommand(session, rest.mid(1), out);
 
+    const QString commandWords = command ? command->words() : family;
     QString error;
     if (!session.library().resolve(&error)) {
-        out.notOpened(command->words(), error);
+        out.notOpened(commandWords, error);
         return NotOpened;
+    }
+    if (devices)
+        return listDevices(session.library(), out);
+    if (!g.device.isEmpty()) {
+        // The window's Reader menu says the same.
+        switch (selectReaderDevice(session.library(), g.device)) {
+        case DeviceChoice::Taken:
+            break;
+        case DeviceChoice::Fixed:
+            out.entry(QStringLiteral("The reader is fixed outside the tool (RFID_HID_DEVICE); %1 is not taken.")
+                          .arg(g.device));
+            break;
+        case DeviceChoice::Unknown:
+            out.notOpened(commandWords,
+                          QStringLiteral("The reader library does not know the device %1.").arg(g.device));
+            return NotOpened;
+        case DeviceChoice::Unsupported:
+            out.refusal(commandWords,
+                        QStringLiteral("The reader library does not choose devices; %1 is not used.").arg(g.device),
+                        BadArguments);
+            return BadArguments;
+        }
     }
     if (!g.field.isEmpty()) {
         const int loaded = loadCardField(session.library(), g.field, [&out](const QString &e) { out.entry(e); });

@@ -5,7 +5,7 @@ _rfid_cli()
     local cur prev words cword
     _init_completion || return
 
-    local globals="--reader --address --field --json --repeat --interval --help --version"
+    local globals="--reader --device --address --field --json --repeat --interval --help --version"
     case $prev in
         --reader) COMPREPLY=($(compgen -W "virtual hid" -- "$cur")); compopt -o default; return ;;
         --field) _filedir; return ;;
@@ -13,7 +13,7 @@ _rfid_cli()
         --to) COMPREPLY=($(compgen -W "flipper pm3-json raw eml mct" -- "$cur")); return ;;
         --flags) COMPREPLY=($(compgen -W "ti philips uid other" -- "$cur")); return ;;
         --buzzer) COMPREPLY=($(compgen -W "big small" -- "$cur")); return ;;
-        --address | --interval | --baud | --key | --data | --start | --count | --sector | --value | --page | \
+        --device | --address | --interval | --baud | --key | --data | --start | --count | --sector | --value | --page | \
             --period | --uid | --first | --block | --afi | --dsfid | --card-id | --user-byte) return ;;
     esac
 
@@ -21,7 +21,7 @@ _rfid_cli()
     local i command=()
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
-            --reader | --address | --field | --repeat | --interval) ((i++)) ;;
+            --reader | --device | --address | --field | --repeat | --interval) ((i++)) ;;
             -*) ;;
             *) command+=("${words[i]}") ;;
         esac

@@ -306,6 +306,22 @@ private slots:
         QCOMPARE(r.json().value(0)["fields"].toObject()[field], value);
     }
 
+    // The library's devices, and the one chosen, as the window's Reader menu.
+    void devices()
+    {
+        const Run list = cli({"--reader", "virtual", "--json", "devices"}, {}, false);
+        QCOMPARE(list.exit, 0);
+        QCOMPARE(list.json().value(0)["id"].toString(), QStringLiteral("virtual"));
+        QCOMPARE(cli({"--reader", "virtual", "--device", "virtual", "format", "read"}, {}, false).exit, 0);
+        const Run unknown = cli({"--reader", "virtual", "--device", "nope", "format", "read"}, {}, false);
+        QCOMPARE(unknown.exit, 4);
+        QVERIFY(unknown.out.contains(QStringLiteral("does not know the device nope")));
+        // A library that does not choose devices sends nothing.
+        const Run unsupported = cli({"--device", "x", "format", "read"});
+        QCOMPARE(unsupported.exit, 3);
+        QVERIFY(unsupported.requests.isEmpty());
+    }
+
     // The virtual reader: decoded fields of a real exchange.
     void virtualReader()
     {
@@ -435,7 +451,7 @@ private slots:
         const Run main = cli({"--help"}, {}, false);
         QCOMPARE(main.exit, 0);
         for (const char *family : {"format read", "reader baud", "classic read", "ultralight write", "typeb exchange",
-                                   "iso15693 inventory", "raw", "listen", "dump convert"})
+                                   "iso15693 inventory", "raw", "listen", "dump convert", "devices"})
             QVERIFY2(main.out.contains(QLatin1String(family)), family);
         const Run read = cli({"classic", "read", "--help"}, {}, false);
         QCOMPARE(read.exit, 0);
