@@ -15,7 +15,9 @@ set(RFID_READER_INSTALL_DIR "${CMAKE_INSTALL_LIBDIR}/rfid")
 file(RELATIVE_PATH RFID_READER_DIR_FROM_BIN "${CMAKE_INSTALL_FULL_BINDIR}" "${CMAKE_INSTALL_FULL_LIBDIR}/rfid")
 target_compile_definitions(rfidlink PRIVATE RFID_READER_DIR_FROM_BIN="${RFID_READER_DIR_FROM_BIN}")
 
-install(TARGETS rfid RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS rfid rfid-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# bash-completion loads a command's file by the command's name, when it is first completed.
+install(FILES dist/rfid-cli.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME rfid-cli)
 install(TARGETS rfidvirtual rfidhid LIBRARY DESTINATION ${RFID_READER_INSTALL_DIR})
 
 # Icons: the SVG, and PNG sizes drawn from it.
@@ -38,9 +40,10 @@ install(FILES ${RFID_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolo
 configure_file(dist/rfid.desktop.in ${CMAKE_BINARY_DIR}/dist/${RFID_APP_ID}.desktop @ONLY)
 configure_file(dist/rfid.metainfo.xml.in ${CMAKE_BINARY_DIR}/dist/${RFID_APP_ID}.metainfo.xml @ONLY)
 configure_file(dist/rfid.1.in ${CMAKE_BINARY_DIR}/dist/rfid.1 @ONLY)
+configure_file(dist/rfid-cli.1.in ${CMAKE_BINARY_DIR}/dist/rfid-cli.1 @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/dist/${RFID_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/dist/${RFID_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${CMAKE_BINARY_DIR}/dist/rfid.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_BINARY_DIR}/dist/rfid.1 ${CMAKE_BINARY_DIR}/dist/rfid-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # udev reads lib/udev/rules.d under /usr whatever the library folder is called.
 install(FILES udev/70-rfid-reader.rules DESTINATION lib/udev/rules.d)

@@ -3,7 +3,7 @@
 # Usage: scripts/setup.sh BUILD_DIR [cmake options...]
 set -eu
 cd "$(dirname "$0")/.."
-PACKAGES="cmake g++ make qt6-base-dev qt6-serialport-dev libhidapi-dev libgl-dev xvfb xauth fonts-wqy-zenhei libbenchmark-dev libgtest-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools clang libclang-rt-14-dev imagemagick ccache pkg-config appstream desktop-file-utils dpkg-dev file librsvg2-bin"
+PACKAGES="bash-completion cmake g++ make qt6-base-dev qt6-serialport-dev libhidapi-dev libgl-dev xvfb xauth fonts-wqy-zenhei libbenchmark-dev libgtest-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools clang libclang-rt-14-dev imagemagick ccache pkg-config appstream desktop-file-utils dpkg-dev file librsvg2-bin"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

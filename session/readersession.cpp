@@ -80,6 +80,7 @@ QString ReaderSession::Send(const QString &command)
 
 QString ReaderSession::SendHex(const QString &frame)
 {
+    m_lastExchangeError.clear();
     const QString digits = hexDigits(frame);
     if (digits.size() % 2) {
         log(tr("The frame has an odd number of hex digits; nothing was sent.   ") + timeStamp() + kCrLf);
@@ -98,6 +99,7 @@ QString ReaderSession::SendHex(const QString &frame)
     // Every exchange starts empty, so no earlier answer passes for this one.
     m_recdata.clear();
     const ExchangeResult result = exchange(m_library, hexToBytes(digits));
+    m_lastExchangeError = result.error;
     if (!result.error.isEmpty()) {
         log(result.error);
         return {};
@@ -240,6 +242,7 @@ void ReaderSession::checkcard(const QString &arrivalHex, qsizetype appended)
     log(report->title);
     log(report->label + report->id + kCrLf);
     m_recdata.chop(appended);
+    emit cardReported(report->title, report->label, report->id);
 }
 
 void ReaderSession::endNowIfWaiting()

@@ -53,6 +53,9 @@ public:
     QString Send(const QString &command);
     // Exchanges a complete frame given as hex text, exactly as given.
     QString SendHex(const QString &frame);
+    // Why the last exchange failed before its read (the library or the device
+    // could not be used), "" when it did not.
+    QString lastExchangeError() const { return m_lastExchangeError; }
 
     // Waits until recdata is non-empty or ms have passed, serving events.
     void Delay(int ms);
@@ -100,6 +103,8 @@ signals:
     void addressChanged(const QString &item);
     // After every open and close of the serial port.
     void portOpenChanged(bool open);
+    // A card report decoded from a serial arrival, after its log lines.
+    void cardReported(const QString &title, const QString &label, const QString &id);
 
 private:
     void wait(int ms, const std::function<bool()> &done);
@@ -108,6 +113,7 @@ private:
 
     ReaderLibrary m_library;
     QString m_recdata;
+    QString m_lastExchangeError;
     QString m_address;
     int m_waitDepth = 0;
     bool m_debugEcho = false;

@@ -2,6 +2,7 @@
 // (malformed answers and none at all included), can fail writes, and records
 // every request frame.
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -24,9 +25,44 @@ struct Script {
     bool hasCurrent = false;
 };
 
+// A test that runs another program on this reader queues its answers in
+// RFID_SCRIPT_ANSWERS: hex frames separated by commas, an empty one for no answer.
+void queueFromEnvironment(Script &s)
+{
+    const char *text = std::getenv("RFID_SCRIPT_ANSWERS");
+    if (!text)
+        return;
+    Answer a{{}, -1};
+    int high = -1;
+    for (const char *c = text;; ++c) {
+        if (*c == ',' || *c == '\0') {
+            s.answers.push_back(a);
+            a.bytes.clear();
+            if (*c == '\0')
+                break;
+            continue;
+        }
+        const int v = std::isdigit(static_cast<unsigned char>(*c)) ? *c - '0'
+                    : std::isxdigit(static_cast<unsigned char>(*c)) ? (std::tolower(*c) - 'a' + 10)
+                                                                     : -1;
+        if (v < 0)
+            continue;
+        if (high < 0) {
+            high = v;
+        } else {
+            a.bytes.push_back(static_cast<unsigned char>(high * 16 + v));
+            high = -1;
+        }
+    }
+}
+
 Script &script()
 {
-    static Script s;
+    static Script s = [] {
+        Script fresh;
+        queueFromEnvironment(fresh);
+        return fresh;
+    }();
     return s;
 }
 } // namespace

@@ -19,6 +19,8 @@ run("${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${first}")
 
 set(files
   "${BINDIR}/rfid"
+  "${BINDIR}/rfid-cli"
+  "${DATADIR}/bash-completion/completions/rfid-cli"
   "${LIBDIR}/rfid/librfidvirtual.so"
   "${LIBDIR}/rfid/librfidhid.so"
   "${DATADIR}/applications/${APP_ID}.desktop"
@@ -27,6 +29,7 @@ set(files
   "${DATADIR}/icons/hicolor/48x48/apps/${APP_ID}.png"
   "${DATADIR}/icons/hicolor/256x256/apps/${APP_ID}.png"
   "${MANDIR}/man1/rfid.1"
+  "${MANDIR}/man1/rfid-cli.1"
   "lib/udev/rules.d/70-rfid-reader.rules")
 foreach(f ${files})
   if(NOT EXISTS "${first}/${f}")
@@ -53,6 +56,13 @@ execute_process(COMMAND "${moved}/${BINDIR}/rfid" --version WORKING_DIRECTORY "$
   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT rc STREQUAL "0" OR NOT out STREQUAL "RFID ${VERSION}\n")
   message(FATAL_ERROR "installed rfid --version: exit status ${rc}\n${out}${err}")
+endif()
+
+# The command-line tool on the installed virtual reader.
+execute_process(COMMAND "${moved}/${BINDIR}/rfid-cli" --reader virtual format read WORKING_DIRECTORY "${WORK}/elsewhere"
+  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc STREQUAL "0" OR NOT out MATCHES "Read data success")
+  message(FATAL_ERROR "installed rfid-cli --reader virtual format read: exit status ${rc}\n${out}${err}")
 endif()
 
 # The window on the virtual reader runs until it is stopped. A field file
