@@ -121,12 +121,12 @@ ClassicPage::ClassicPage(ReaderSession &host, QWidget *parent)
     numberRowLayout->addStretch();
 
     // Value commands: one row each.
-    struct ValueSpec {
+    struct ValueCommand {
         const char *sector, *value, *key, *req, *all, *keyA, *keyB, *button, *reqBox, *keyBox;
         QString sectorText, valueText;
         const char *valueLabel, *caption;   // source texts
     };
-    const ValueSpec specs[] = {
+    const ValueCommand valueCommands[] = {
         {"Edit57", "Edit59", "Edit58", "reqiii", "reqaaa", "keyaaa", "keybbb", "Button26", "GroupBox14", "GroupBox15",
          QStringLiteral("01"), QStringLiteral("00 88 00 00"), QT_TR_NOOP(" 初始值  "), QT_TR_NOOP("初始化")},
         {"Edit1", "Edit2", "Edit5", "reqiiii", "reqaaaa", "keyaaaa", "keybbbb", "Button10", "GroupBox16", "GroupBox17",
@@ -138,7 +138,7 @@ ClassicPage::ClassicPage(ReaderSession &host, QWidget *parent)
     QPushButton *valueButtons[3];
     QGridLayout *valueGrids[3];
     for (int i = 0; i < 3; ++i) {
-        const ValueSpec &s = specs[i];
+        const ValueCommand &s = valueCommands[i];
         ValueRow &row = *rows[i];
         row.name = s.caption;
         row.valueName = s.valueLabel;

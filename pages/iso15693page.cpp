@@ -29,7 +29,7 @@ QString inRow(const QString &text, const QString &row)
     return text.trimmed() + QStringLiteral(" (") + row + u')';
 }
 
-struct FieldSpec {
+struct FieldEntry {
     Param param;
     const char *edit;
     const char *text;    // at start
@@ -42,7 +42,7 @@ struct FieldSpec {
 
 // One row of the table the page is built from: its place, its fields in
 // layout order, its command and the texts of its outcomes.
-struct Iso15693Page::RowSpec {
+struct Iso15693Page::RowEntry {
     Row Iso15693Page::*row;
     const char *caption;   // the button's caption, which names the row
     const char *button;
@@ -51,13 +51,13 @@ struct Iso15693Page::RowSpec {
     int startItem;         // the flag list's item at start
     const char *repeat;    // its repeat box, if any
     const char *repeatCaption;
-    QList<FieldSpec> fields;
+    QList<FieldEntry> fields;
     const char *failure;
     const char *success;   // null: the answer's own lines
     SuccessLines lines;
 };
 
-const Iso15693Page::RowSpec Iso15693Page::kRows[] = {
+const Iso15693Page::RowEntry Iso15693Page::kRows[] = {
     {&Iso15693Page::m_readBlocks, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡片读"), "Button38", &Iso15693Page::Button38Click, iso15693::ReadBlocks, 1,
      "CheckBox6", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "连续读     "),
      {{Param::FirstBlock, "Edit14", "01", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "起始块  "), kShort},
@@ -143,38 +143,38 @@ Iso15693Page::Iso15693Page(ReaderSession &host, QWidget *parent)
     line->addWidget(button("Button37", tr("防冲突"), &Iso15693Page::Button37Click));
 
     int flagList = 10;
-    for (const RowSpec &spec : kRows) {
+    for (const RowEntry &entry : kRows) {
         page->addWidget(controls::separator());
-        const QString caption = tr(spec.caption);
-        Row &row = this->*spec.row;
-        row.spec = &spec;
+        const QString caption = tr(entry.caption);
+        Row &row = this->*entry.row;
+        row.entry = &entry;
         row.flags = new QComboBox;
         row.flags->setObjectName(QStringLiteral("ComboBox%1").arg(flagList++));
         for (const iso15693::FlagItem &item : iso15693::flagItems())   // a list: no typing
             row.flags->addItem(QString::fromLatin1(item.text));
-        row.flags->setCurrentIndex(spec.startItem);
+        row.flags->setCurrentIndex(entry.startItem);
 
         line = newLine();
         labelled(line, row.flags, tr("标志位    "), caption, true);
         QHBoxLayout *second = nullptr;
-        for (const FieldSpec &f : spec.fields) {
+        for (const FieldEntry &f : entry.fields) {
             QLineEdit *edit = controls::edit(f.edit, QString::fromUtf8(f.text));
             edit->setFixedWidth(f.width);
             row.fields.insert(f.param, edit);
             if (f.secondLine && !second) {
-                if (spec.repeat)
-                    line->addWidget(repeat(spec.repeat, tr(spec.repeatCaption), caption));
+                if (entry.repeat)
+                    line->addWidget(repeat(entry.repeat, tr(entry.repeatCaption), caption));
                 line->addStretch();
-                line->addWidget(button(spec.button, caption, spec.slot));
+                line->addWidget(button(entry.button, caption, entry.slot));
                 second = newLine();
             }
             labelled(f.secondLine ? second : line, edit, tr(f.label), caption, f.labelShown);
         }
         if (!second) {
-            if (spec.repeat)
-                line->addWidget(repeat(spec.repeat, tr(spec.repeatCaption), caption));
+            if (entry.repeat)
+                line->addWidget(repeat(entry.repeat, tr(entry.repeatCaption), caption));
             line->addStretch();
-            line->addWidget(button(spec.button, caption, spec.slot));
+            line->addWidget(button(entry.button, caption, entry.slot));
         } else {
             second->addStretch();
         }
@@ -184,21 +184,21 @@ Iso15693Page::Iso15693Page(ReaderSession &host, QWidget *parent)
 
 void Iso15693Page::runRow(const Row &row)
 {
-    const RowSpec &spec = *row.spec;
+    const RowEntry &entry = *row.entry;
     const iso15693::Flags flags = iso15693::flagItems().value(row.flags->currentIndex()).flags;
     QList<Field> sent;
     iso15693::Params values;
-    for (Param p : iso15693::paramsOf(spec.command, flags)) {
+    for (Param p : iso15693::paramsOf(entry.command, flags)) {
         const QLineEdit *edit = row.fields.value(p);
         // Named in the current language, whichever it was at start.
-        const auto f = std::find_if(spec.fields.begin(), spec.fields.end(), [p](const FieldSpec &s) { return s.param == p; });
-        sent.append({fieldName(inRow(tr(f->label), tr(spec.caption)), edit->objectName()), edit->text()});
+        const auto f = std::find_if(entry.fields.begin(), entry.fields.end(), [p](const FieldEntry &s) { return s.param == p; });
+        sent.append({fieldName(inRow(tr(f->label), tr(entry.caption)), edit->objectName()), edit->text()});
         values.insert(p, hexToBytes(edit->text()));
     }
     if (!fieldsWhole(m_host, sent))
         return;
-    run(m_host, iso15693::request(spec.command, flags, values), 500,
-        judge({tr(spec.failure)}, spec.success ? done(tr(spec.success)) : spec.lines));
+    run(m_host, iso15693::request(entry.command, flags, values), 500,
+        judge({tr(entry.failure)}, entry.success ? done(tr(entry.success)) : entry.lines));
 }
 
 void Iso15693Page::Button37Click()

@@ -35,14 +35,14 @@ public slots:
     void Button49Click();   // block security status
 
 private:
-    struct RowSpec;
-    // One command row as built: its spec, its flag list and its fields by role.
+    struct RowEntry;
+    // One command row as built: its table entry, its flag list and its fields by role.
     struct Row {
-        const RowSpec *spec = nullptr;
+        const RowEntry *entry = nullptr;
         QComboBox *flags = nullptr;
         QHash<iso15693::Param, QLineEdit *> fields;
     };
-    static const RowSpec kRows[];
+    static const RowEntry kRows[];
     // Refuses an odd field the command would carry, else sends the row's command.
     void runRow(const Row &row);
 
