@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "language.h"
+#include "app/language.h"
 #include "link/readerlibrary.h"
 #include "logpane.h"
 #include "sessionlog.h"

@@ -8,19 +8,21 @@
 
 #include "cli/commands.h"
 #include "cli/output.h"
+#include "cli/texts.h"
 #include "readers/virtual/dumps/dumps.h"
 
 namespace rfid::cli {
 
 namespace {
-const char *const kHelp =
+const char *const kHelp = QT_TRANSLATE_NOOP(
+    "rfid::cli",
     "Usage: rfid-cli dump convert IN OUT [--to flipper|pm3-json|raw|eml|mct]\n"
     "       rfid-cli dump show FILE\n"
     "convert: reads IN (its format told by its content) and writes OUT in the format --to names,\n"
     "  else the one OUT's extension tells (.nfc, .json, .bin/.mfd/.dump, .eml, .txt/.mct).\n"
     "  Unknown bytes stay unknown: a format that cannot mark them refuses the card.\n"
     "show: a Classic dump as sectors with keys and access conditions, an Ultralight/NTAG as\n"
-    "  pages with lock bits, an ISO 15693 tag as blocks.\n";
+    "  pages with lock bits, an ISO 15693 tag as blocks.\n");
 
 std::string path(const QString &name)
 {
@@ -48,15 +50,15 @@ int convert(const QStringList &words, Output &out)
             const QString name = w.contains(u'=') ? w.mid(5) : words.value(++i);
             to = dumps::formatByShortName(name.toStdString());
             if (to == dumps::Format::Unknown)
-                return bad(QStringLiteral("--to %1: one of flipper, pm3-json, raw, eml, mct.").arg(name));
+                return bad(Texts::tr("--to %1: one of flipper, pm3-json, raw, eml, mct.").arg(name));
         } else if (w.startsWith(QLatin1String("--"))) {
-            return bad(QStringLiteral("dump convert has no option %1.").arg(w));
+            return bad(Texts::tr("dump convert has no option %1.").arg(w));
         } else {
             files << w;
         }
     }
     if (files.size() != 2)
-        return bad(QStringLiteral("dump convert takes IN and OUT (rfid-cli dump --help)."));
+        return bad(Texts::tr("dump convert takes IN and OUT (rfid-cli dump --help)."));
     const dumps::ConvertResult r = dumps::convertDump(path(files[0]), path(files[1]), to);
     QJsonArray warnings;
     for (const std::string &w : r.warnings)
@@ -88,7 +90,7 @@ int convert(const QStringList &words, Output &out)
 int show(const QStringList &words, Output &out)
 {
     if (words.size() != 1 || words[0].startsWith(QLatin1String("--")))
-        return bad(QStringLiteral("dump show takes one FILE (rfid-cli dump --help)."));
+        return bad(Texts::tr("dump show takes one FILE (rfid-cli dump --help)."));
     const dumps::LoadResult r = dumps::loadDump(path(words[0]));
     if (!r) {
         if (out.json())
@@ -117,14 +119,14 @@ int dumpCommand(const QStringList &words, bool help, Output &out)
 {
     const QString what = words.value(0);
     if (help) {
-        out.text(QString::fromLatin1(kHelp));
+        out.text(Texts::tr(kHelp));
         return Ok;
     }
     if (what == QLatin1String("convert"))
         return convert(words.mid(1), out);
     if (what == QLatin1String("show"))
         return show(words.mid(1), out);
-    return bad(QStringLiteral("dump: convert or show (rfid-cli dump --help)."));
+    return bad(Texts::tr("dump: convert or show (rfid-cli dump --help)."));
 }
 
 } // namespace rfid::cli

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "cli/output.h"
+#include "cli/texts.h"
 #include "link/frame.h"
 #include "link/hextext.h"
 #include "link/reasons.h"
@@ -50,7 +51,7 @@ int exchange(ReaderSession &session, const Plan &plan, const QString &command, O
         if (out.json())
             out.json({{"command", command}, {"request", frame}, {"outcome", QStringLiteral("sent")}, {"exit", Ok}});
         else
-            out.entry(QStringLiteral("发送...") + frame + QStringLiteral("   ") + timeStamp());
+            out.entry(QCoreApplication::translate("rfid::ReaderSession", "发送...") + frame + QStringLiteral("   ") + timeStamp());
         return Ok;
     }
     session.sleepUnlessAnswered(plan.waitMs, own);
@@ -88,18 +89,18 @@ int listenCommand(ReaderSession &session, const QStringList &words, Output &out)
             bool ok = false;
             baud = value.toInt(&ok);
             if (!ok || baud <= 0) {
-                std::fprintf(stderr, "rfid-cli: --baud %s: a rate such as 9600.\n", qPrintable(value));
+                std::fprintf(stderr, "rfid-cli: %s\n", qPrintable(Texts::tr("--baud %1: a rate such as 9600.").arg(value)));
                 return BadArguments;
             }
         } else if (port.isEmpty() && !w.startsWith(QLatin1String("--"))) {
             port = w;
         } else {
-            std::fprintf(stderr, "rfid-cli: listen takes PORT [--baud N], not %s.\n", qPrintable(w));
+            std::fprintf(stderr, "rfid-cli: %s\n", qPrintable(Texts::tr("listen takes PORT [--baud N], not %1.").arg(w)));
             return BadArguments;
         }
     }
     if (port.isEmpty()) {
-        std::fprintf(stderr, "rfid-cli: listen needs a PORT (rfid-cli listen --help).\n");
+        std::fprintf(stderr, "rfid-cli: %s\n", qPrintable(Texts::tr("listen needs a PORT (rfid-cli listen --help).")));
         return BadArguments;
     }
     session.setAutoDetect(true);

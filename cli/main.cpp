@@ -10,11 +10,13 @@
 #include <cstdio>
 
 #include "app/cardfield.h"
+#include "app/language.h"
 #include "app/stopsignals.h"
 #include "cli/commands.h"
 #include "cli/dumpcommands.h"
 #include "cli/exchange.h"
 #include "cli/output.h"
+#include "cli/texts.h"
 #include "link/frame.h"
 #include "link/hextext.h"
 #include "link/readerdevices.h"
@@ -43,20 +45,22 @@ const QList<Option> &globalOptions()
 {
     static const QList<Option> options = {
         {QStringLiteral("reader"), QStringLiteral("virtual|hid|PATH"), QStringLiteral("hid"),
-         QStringLiteral("Reader library: virtual, hid (default) or a path to a library.")},
+         Texts::tr("Reader library: virtual, hid (default) or a path to a library.")},
         {QStringLiteral("device"), QStringLiteral("ID"), {},
-         QStringLiteral("The reader to use when the library drives several (as `rfid-cli devices` lists them; for "
+         Texts::tr("The reader to use when the library drives several (as `rfid-cli devices` lists them; for "
                         "the hid library also VID:PID or a hidraw path). RFID_HID_DEVICE wins when set.")},
         {QStringLiteral("address"), QStringLiteral("NN"), QStringLiteral("00"),
-         QStringLiteral("Reader address every frame carries, 00 to 20 (default 00).")},
+         Texts::tr("Reader address every frame carries, 00 to 20 (default 00).")},
         {QStringLiteral("field"), QStringLiteral("FILE"), {},
-         QStringLiteral("Virtual reader: put the cards of the dump files FILE names (one a line) into its field.")},
-        {QStringLiteral("json"), {}, {}, QStringLiteral("One JSON object a line per exchange instead of the log lines.")},
+         Texts::tr("Virtual reader: put the cards of the dump files FILE names (one a line) into its field.")},
+        {QStringLiteral("json"), {}, {}, Texts::tr("One JSON object a line per exchange instead of the log lines.")},
         {QStringLiteral("repeat"), QStringLiteral("N|forever"), QStringLiteral("1"),
-         QStringLiteral("Run the command N times, or until interrupted.")},
+         Texts::tr("Run the command N times, or until interrupted.")},
         {QStringLiteral("interval"), QStringLiteral("MS"), QStringLiteral("0"),
-         QStringLiteral("Pause between repeats in milliseconds (default 0).")},
-        {QStringLiteral("help"), {}, {}, QStringLiteral("Show the help (of the command, when one is named).")},
+         Texts::tr("Pause between repeats in milliseconds (default 0).")},
+        {QStringLiteral("lang"), QStringLiteral("zh|en"), {},
+         Texts::tr("The language of the texts for this run (default: the one chosen in the window, else zh).")},
+        {QStringLiteral("help"), {}, {}, Texts::tr("Show the help (of the command, when one is named).")},
     };
     return options;
 }
@@ -75,20 +79,18 @@ QString optionLines(const QList<Option> &options)
 
 QString mainHelp()
 {
-    QString out = QStringLiteral(
-        "Usage: rfid-cli [OPTIONS] COMMAND [ARGS]\n"
+    QString out = Texts::tr("Usage: rfid-cli [OPTIONS] COMMAND [ARGS]\n"
         "The operator tool's commands for 13.56 MHz card readers, without the window.\n\n"
         "Options:\n");
     out += optionLines(globalOptions());
-    out += QStringLiteral("  --version").leftJustified(30) + QStringLiteral(" Show the version.\n\nCommands:\n");
+    out += QStringLiteral("  --version").leftJustified(30) + Texts::tr(" Show the version.\n\nCommands:\n");
     for (const Command &c : commands()) {
         QString line = QStringLiteral("  ") + c.words();
         if (!c.synopsis.isEmpty())
             line += u' ' + c.synopsis;
         out += line.leftJustified(34) + u' ' + c.help + u'\n';
     }
-    out += QStringLiteral(
-        "  format list                      The output formats by name.\n"
+    out += Texts::tr("  format list                      The output formats by name.\n"
         "  devices                          The readers the library can open (for --device).\n"
         "  listen PORT [--baud N]           Card reports from the serial port, one a line, until interrupted.\n"
         "  dump convert IN OUT [--to FMT]   Convert a dump (flipper, pm3-json, raw, eml, mct).\n"
@@ -101,15 +103,15 @@ QString mainHelp()
 
 QString commandHelp(const Command &c)
 {
-    QString out = QStringLiteral("Usage: rfid-cli [OPTIONS] %1").arg(c.words());
+    QString out = Texts::tr("Usage: rfid-cli [OPTIONS] %1").arg(c.words());
     if (!c.synopsis.isEmpty())
         out += u' ' + c.synopsis;
     if (!c.options.isEmpty())
         out += QStringLiteral(" [--OPTION ...]");
     out += u'\n' + c.help + u'\n';
     if (!c.options.isEmpty())
-        out += QStringLiteral("\nOptions:\n") + optionLines(c.options);
-    out += QStringLiteral("\nOptions of every command: --reader, --address, --field, --json, --repeat, --interval "
+        out += Texts::tr("\nOptions:\n") + optionLines(c.options);
+    out += Texts::tr("\nOptions of every command: --reader, --address, --field, --json, --repeat, --interval "
                           "(rfid-cli --help).\n");
     return out;
 }
@@ -142,10 +144,10 @@ QString parse(const QStringList &words, Global *g, QStringList *rest)
             } else if (i + 1 < words.size()) {
                 value = words[++i];
             } else {
-                return QStringLiteral("%1 needs a value (%2).").arg(w, global->valueName);
+                return Texts::tr("%1 needs a value (%2).").arg(w, global->valueName);
             }
         } else if (hasInline) {
-            return QStringLiteral("%1 takes no value.").arg(w);
+            return Texts::tr("%1 takes no value.").arg(w);
         }
         const QString name = global->name;
         if (name == QLatin1String("reader")) {
@@ -153,11 +155,14 @@ QString parse(const QStringList &words, Global *g, QStringList *rest)
         } else if (name == QLatin1String("address")) {
             g->address = value.toLower();
             if (!ReaderSession::addressItems().contains(g->address))
-                return QStringLiteral("--address %1: the reader address is 00 to 20 (hex).").arg(value);
+                return Texts::tr("--address %1: the reader address is 00 to 20 (hex).").arg(value);
         } else if (name == QLatin1String("field")) {
             g->field = value;
         } else if (name == QLatin1String("device")) {
             g->device = value;
+        } else if (name == QLatin1String("lang")) {
+            if (!languageFromCode(value))
+                return Texts::tr("--lang %1: zh or en.").arg(value);
         } else if (name == QLatin1String("json")) {
             g->json = true;
         } else if (name == QLatin1String("help")) {
@@ -170,12 +175,12 @@ QString parse(const QStringList &words, Global *g, QStringList *rest)
             else if (ok && n >= 1)
                 g->repeat = n;
             else
-                return QStringLiteral("--repeat %1: a count of 1 or more, or forever.").arg(value);
+                return Texts::tr("--repeat %1: a count of 1 or more, or forever.").arg(value);
         } else if (name == QLatin1String("interval")) {
             bool ok = false;
             const int ms = value.toInt(&ok);
             if (!ok || ms < 0)
-                return QStringLiteral("--interval %1: milliseconds, 0 or more.").arg(value);
+                return Texts::tr("--interval %1: milliseconds, 0 or more.").arg(value);
             g->interval = ms;
         }
     }
@@ -206,24 +211,36 @@ QString parseCommand(const Command &c, const QStringList &words, Args *a)
             if (o.name == name)
                 found = &o;
         if (!found)
-            return QStringLiteral("%1 has no option --%2 (rfid-cli %1 --help).").arg(c.words(), name);
+            return Texts::tr("%1 has no option --%2 (rfid-cli %1 --help).").arg(c.words(), name);
         if (found->valueName.isEmpty()) {
             if (hasInline)
-                return QStringLiteral("--%1 takes no value.").arg(name);
+                return Texts::tr("--%1 takes no value.").arg(name);
             a->flags.insert(name);
             continue;
         }
         if (!hasInline) {
             if (i + 1 >= words.size())
-                return QStringLiteral("--%1 needs a value (%2).").arg(name, found->valueName);
+                return Texts::tr("--%1 needs a value (%2).").arg(name, found->valueName);
             value = words[++i];
         }
         a->values.insert(name, value);
     }
     if (a->positional.size() < c.minPositional || a->positional.size() > c.maxPositional)
-        return QStringLiteral("%1 takes %2 (rfid-cli %1 --help).")
-            .arg(c.words(), c.synopsis.isEmpty() ? QStringLiteral("no words") : c.synopsis);
+        return Texts::tr("%1 takes %2 (rfid-cli %1 --help).")
+            .arg(c.words(), c.synopsis.isEmpty() ? Texts::tr("no words") : c.synopsis);
     return {};
+}
+
+// The language --lang names, when it names one.
+std::optional<UiLanguage> languageArgument(const QStringList &words)
+{
+    for (int i = 0; i < words.size(); ++i) {
+        if (words[i] == QLatin1String("--lang"))
+            return languageFromCode(words.value(i + 1));
+        if (words[i].startsWith(QLatin1String("--lang=")))
+            return languageFromCode(words[i].mid(7));
+    }
+    return std::nullopt;
 }
 
 int badArguments(const QString &what)
@@ -261,7 +278,7 @@ int listDevices(ReaderLibrary &library, Output &out)
     const std::optional<QList<ReaderDevice>> list = listReaderDevices(library);
     if (!list) {
         out.refusal(QStringLiteral("devices"),
-                    QStringLiteral("The reader library %1 does not list its devices.").arg(library.path()), BadArguments);
+                    Texts::tr("The reader library %1 does not list its devices.").arg(library.path()), BadArguments);
         return BadArguments;
     }
     for (const ReaderDevice &d : *list) {
@@ -294,6 +311,9 @@ int main(int argc, char *argv[])
         std::printf("rfid-cli %s\n", RFID_VERSION);
         return Ok;
     }
+    // Before any text is made: the window's choice unless this run names one.
+    LanguageSwitch language;
+    language.apply(languageArgument(words).value_or(rememberedLanguage()));
     Global g;
     QStringList rest;
     if (const QString wrong = parse(words, &g, &rest); !wrong.isEmpty())
@@ -306,7 +326,7 @@ int main(int argc, char *argv[])
             out.text(mainHelp());
             return Ok;
         }
-        return badArguments(QStringLiteral("no command (rfid-cli --help lists them)."));
+        return badArguments(Texts::tr("no command (rfid-cli --help lists them)."));
     }
 
     // Commands that need no reader.
@@ -314,7 +334,7 @@ int main(int argc, char *argv[])
         return dumpCommand(rest.mid(1), g.help, out);
     if (family == QLatin1String("format") && name == QLatin1String("list")) {
         if (g.help) {
-            out.text(QStringLiteral("Usage: rfid-cli format list\nThe output formats: short name, code, what it types.\n"));
+            out.text(Texts::tr("Usage: rfid-cli format list\nThe output formats: short name, code, what it types.\n"));
             return Ok;
         }
         return formatList(out);
@@ -327,33 +347,33 @@ int main(int argc, char *argv[])
         if (c.family == family && (c.name.isEmpty() || c.name == name))
             command = &c;
     if (listen && g.help) {
-        out.text(QStringLiteral("Usage: rfid-cli listen PORT [--baud N]\n"
+        out.text(Texts::tr("Usage: rfid-cli listen PORT [--baud N]\n"
                                 "Card reports the reader sends on the serial port PORT (such as /dev/ttyUSB0), one a\n"
                                 "line, until interrupted (Ctrl+C). --baud N sets the port's rate (default 9600).\n"));
         return Ok;
     }
     if (devices && g.help) {
-        out.text(QStringLiteral("Usage: rfid-cli [--reader virtual|hid|PATH] devices\n"
+        out.text(Texts::tr("Usage: rfid-cli [--reader virtual|hid|PATH] devices\n"
                                 "The readers the library can open now: id (what --device takes), name, USB vendor and "
                                 "product, serial number, path; * marks the one commands go to.\n"));
         return Ok;
     }
     if (devices && rest.size() > 1)
-        return badArguments(QStringLiteral("devices takes no words."));
+        return badArguments(Texts::tr("devices takes no words."));
     if (!command && !listen && !devices) {
         bool known = false;
         for (const Command &c : commands())
             known = known || c.family == family;
         if (g.help && known) {
-            QString text = QStringLiteral("Commands of %1:\n").arg(family);
+            QString text = Texts::tr("Commands of %1:\n").arg(family);
             for (const Command &c : commands())
                 if (c.family == family)
                     text += QStringLiteral("  rfid-cli %1 %2\n").arg(c.words(), c.synopsis);
             out.text(text);
             return Ok;
         }
-        return badArguments(known ? QStringLiteral("%1 has no command \"%2\" (rfid-cli %1 --help).").arg(family, name)
-                                  : QStringLiteral("no command \"%1\" (rfid-cli --help lists them).").arg(family));
+        return badArguments(known ? Texts::tr("%1 has no command \"%2\" (rfid-cli %1 --help).").arg(family, name)
+                                  : Texts::tr("no command \"%1\" (rfid-cli --help lists them).").arg(family));
     }
     if (command && g.help) {
         out.text(commandHelp(*command));
@@ -395,16 +415,16 @@ int main(int argc, char *argv[])
         case DeviceChoice::Taken:
             break;
         case DeviceChoice::Fixed:
-            out.entry(QStringLiteral("The reader is fixed outside the tool (RFID_HID_DEVICE); %1 is not taken.")
+            out.entry(Texts::tr("The reader is fixed outside the tool (RFID_HID_DEVICE); %1 is not taken.")
                           .arg(g.device));
             break;
         case DeviceChoice::Unknown:
             out.notOpened(commandWords,
-                          QStringLiteral("The reader library does not know the device %1.").arg(g.device));
+                          Texts::tr("The reader library does not know the device %1.").arg(g.device));
             return NotOpened;
         case DeviceChoice::Unsupported:
             out.refusal(commandWords,
-                        QStringLiteral("The reader library does not choose devices; %1 is not used.").arg(g.device),
+                        Texts::tr("The reader library does not choose devices; %1 is not used.").arg(g.device),
                         BadArguments);
             return BadArguments;
         }

@@ -235,7 +235,7 @@ void ClassicPage::Button29Click()
 {
     const auto mode = m_numberAll->isChecked() ? classic::RequestMode::All : classic::RequestMode::Idle;
     run(m_host, classic::readCardNumber(mode, m_numberHalt->isChecked()), 300,
-        judge({tr("读卡号操作失败   ")}, linesOf<classic::CardNumber>));
+        judge({classic::cardNumberFailureText()}, linesOf<classic::CardNumber>));
 }
 
 void ClassicPage::valueClick(classic::ValueOp op, const ValueRow &row)

@@ -1,7 +1,5 @@
 #include "pages/exchangeflow.h"
 
-#include <QCoreApplication>
-
 #include "link/hextext.h"
 #include "link/timestamp.h"
 
@@ -34,33 +32,12 @@ void logLines(ReaderSession &session, const QStringList &lines)
         session.log(line);
 }
 
-namespace {
-struct Texts {
-    Q_DECLARE_TR_FUNCTIONS(rfid::exchangeflow)
-};
-
-QString oddFieldLine(const QString &name, Language language)
-{
-    if (language == Language::English)
-        return Texts::tr("%1: odd number of hex digits, nothing sent   %2").arg(name, timeStamp());
-    return Texts::tr("%1：十六进制数字个数为奇数，未发送   %2").arg(name, timeStamp());
-}
-} // namespace
-
 bool fieldsWhole(ReaderSession &session, const QList<Field> &fields, Language language)
 {
-    for (const Field &f : fields) {
-        if (hasOddDigits(f.text)) {
-            session.log(oddFieldLine(f.name, language));
-            return false;
-        }
-    }
-    return true;
-}
-
-QString fieldName(const QString &what, const QString &which)
-{
-    return Texts::tr("%1（%2）").arg(what, which);
+    const std::optional<QString> refusal = oddFieldLine(fields, timeStamp(), language);
+    if (refusal)
+        session.log(*refusal);
+    return !refusal;
 }
 
 } // namespace rfid

@@ -31,20 +31,8 @@ void run(ReaderSession &session, const Request &request, int waitMs, const Judge
 // Logs each line as one entry, in order.
 void logLines(ReaderSession &session, const QStringList &lines);
 
-// A parameter field as the operator typed it, named for the log.
-struct Field {
-    QString name;
-    QString text;
-};
-
-enum class Language { Chinese, English };
-
-// An odd number of hex digits would shift every later byte of the frame, so
-// such a field is refused: one line naming the first such field. True when all
-// fields hold whole bytes, whose bytes hexToBytes then gives.
+// Logs the refusal of a field with an odd number of hex digits (oddFieldLine).
+// True when all fields hold whole bytes, whose bytes hexToBytes then gives.
 bool fieldsWhole(ReaderSession &session, const QList<Field> &fields, Language language = Language::Chinese);
-// A field's name in a refusal line: what it is, then what tells it apart
-// (its row or its object name) in full-width brackets.
-QString fieldName(const QString &what, const QString &which);
 
 } // namespace rfid

@@ -41,7 +41,7 @@ struct FieldEntry {
 } // namespace
 
 // One row of the table the page is built from: its place, its fields in
-// layout order, its command and the texts of its outcomes.
+// layout order, its command and the lines of an answer with data.
 struct Iso15693Page::RowEntry {
     Row Iso15693Page::*row;
     const char *caption;   // the button's caption, which names the row
@@ -52,9 +52,7 @@ struct Iso15693Page::RowEntry {
     const char *repeat;    // its repeat box, if any
     const char *repeatCaption;
     QList<FieldEntry> fields;
-    const char *failure;
-    const char *success;   // null: the answer's own lines
-    SuccessLines lines;
+    SuccessLines lines;    // empty: the command's done text
 };
 
 const Iso15693Page::RowEntry Iso15693Page::kRows[] = {
@@ -63,39 +61,37 @@ const Iso15693Page::RowEntry Iso15693Page::kRows[] = {
      {{Param::FirstBlock, "Edit14", "01", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "起始块  "), kShort},
       {Param::BlockCount, "Edit13", "05", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "块数量  "), kShort},
       {Param::Uid, "Edit55", "", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡的uid信息    "), kUid, true}},
-     QT_TRANSLATE_NOOP("rfid::Iso15693Page", "读卡失败   "), nullptr, linesOf<iso15693::Blocks>},
+     linesOf<iso15693::Blocks>},
     {&Iso15693Page::m_writeBlock, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡片写"), "Button39", &Iso15693Page::Button39Click, iso15693::WriteBlock, 0,
      "CheckBox7", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "连续写   "),
      {{Param::FirstBlock, "Edit48", "05", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "起始块  "), kShort},
       {Param::BlockCount, "Edit49", "01", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "块数量  "), kShort},
       {Param::Data, "Edit16", "11 22 33 44", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "要写的数据    "), kData, true},
       {Param::Uid, "Edit50", "", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡uid  "), kUid, true}},
-     QT_TRANSLATE_NOOP("rfid::Iso15693Page", "写卡失败   "), QT_TRANSLATE_NOOP("rfid::Iso15693Page", "写卡操作成功   "), {}},
+     {}},
     {&Iso15693Page::m_lockBlock, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "锁定块"), "Button40", &Iso15693Page::Button40Click, iso15693::LockBlock, 1, nullptr,
-     nullptr, {{Param::Block, "Edit18", "05", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "要锁的块号           "), kShort}}, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "锁操作失败   "), QT_TRANSLATE_NOOP("rfid::Iso15693Page", "锁操作成功   "), {}},
+     nullptr, {{Param::Block, "Edit18", "05", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "要锁的块号           "), kShort}}, {}},
     {&Iso15693Page::m_select, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "选择卡"), "Button42", &Iso15693Page::Button42Click, iso15693::Select, 2, nullptr,
-     nullptr, {{Param::Uid, "Edit19", "", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡的uid信息  "), kUid}}, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "选择卡操作失败   "), QT_TRANSLATE_NOOP("rfid::Iso15693Page", "选择卡操作成功   "), {}},
+     nullptr, {{Param::Uid, "Edit19", "", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡的uid信息  "), kUid}}, {}},
     {&Iso15693Page::m_writeAfi, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "写AFI"), "Button44", &Iso15693Page::Button44Click, iso15693::WriteAfi, 1, nullptr,
      nullptr, {{Param::Afi, "Edit15", "06", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "AFI"), kShort}, {Param::Uid, "Edit28", "", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡uid  "), kUid}},
-     QT_TRANSLATE_NOOP("rfid::Iso15693Page", "写AFI操作失败   "), QT_TRANSLATE_NOOP("rfid::Iso15693Page", "写AFI操作成功   "), {}},
+     {}},
     {&Iso15693Page::m_lockAfi, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "锁定AFI"), "Button45", &Iso15693Page::Button45Click, iso15693::LockAfi, 1, nullptr,
-     nullptr, {{Param::Uid, "Edit32", "", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡的uid信息  "), kUid}}, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "锁定AFI操作失败   "), QT_TRANSLATE_NOOP("rfid::Iso15693Page", "锁定AFI操作成功   "), {}},
+     nullptr, {{Param::Uid, "Edit32", "", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡的uid信息  "), kUid}}, {}},
     {&Iso15693Page::m_writeDsfid, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "写DSFID"), "Button46", &Iso15693Page::Button46Click, iso15693::WriteDsfid, 1,
      nullptr, nullptr, {{Param::Dsfid, "Edit17", "08", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "DSFID"), kShort}, {Param::Uid, "Edit36", "", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡uid  "), kUid}},
-     QT_TRANSLATE_NOOP("rfid::Iso15693Page", "写DSFID操作失败   "), QT_TRANSLATE_NOOP("rfid::Iso15693Page", "写DSFID操作成功   "), {}},
+     {}},
     {&Iso15693Page::m_lockDsfid, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "锁定DSFID"), "Button47", &Iso15693Page::Button47Click, iso15693::LockDsfid, 1,
-     nullptr, nullptr, {{Param::Uid, "Edit38", "", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡的uid信息  "), kUid}}, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "锁定DSFID操作失败   "),
-     QT_TRANSLATE_NOOP("rfid::Iso15693Page", "锁定DSFID操作成功   "), {}},
+     nullptr, nullptr, {{Param::Uid, "Edit38", "", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡的uid信息  "), kUid}}, {}},
     {&Iso15693Page::m_systemInfo, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "系统信息"), "Button48", &Iso15693Page::Button48Click, iso15693::SystemInfo, 1,
-     nullptr, nullptr, {{Param::Uid, "Edit41", "", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡的uid信息  "), kUid}}, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "操作失败   "), nullptr,
-     linesOf<iso15693::SystemInformation>},
+     nullptr, nullptr, {{Param::Uid, "Edit41", "", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡的uid信息  "), kUid}}, linesOf<iso15693::SystemInformation>},
     // Its UID field has no label on the page.
     {&Iso15693Page::m_security, QT_TRANSLATE_NOOP("rfid::Iso15693Page", "块安全位"), "Button49", &Iso15693Page::Button49Click, iso15693::SecurityStatus, 1,
      nullptr, nullptr,
      {{Param::FirstBlock, "Edit21", "00", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "起始块号  "), kShort},
       {Param::BlockCount, "Edit20", "05", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "数据长度  "), kShort},
       {Param::Uid, "Edit43", "", QT_TRANSLATE_NOOP("rfid::Iso15693Page", "卡uid"), kUid, true, false}},
-     QT_TRANSLATE_NOOP("rfid::Iso15693Page", "读卡块安全位失败   "), nullptr, linesOf<iso15693::BlockSecurity>},
+     linesOf<iso15693::BlockSecurity>},
 };
 
 Iso15693Page::Iso15693Page(ReaderSession &host, QWidget *parent)
@@ -198,12 +194,12 @@ void Iso15693Page::runRow(const Row &row)
     if (!fieldsWhole(m_host, sent))
         return;
     run(m_host, iso15693::request(entry.command, flags, values), 500,
-        judge({tr(entry.failure)}, entry.success ? done(tr(entry.success)) : entry.lines));
+        judge({iso15693::failureText(entry.command)}, entry.lines ? entry.lines : done(iso15693::doneText(entry.command))));
 }
 
 void Iso15693Page::Button37Click()
 {
-    run(m_host, iso15693::inventory(), 1000, judge({tr("操作失败   ")}, linesOf<iso15693::Cards>));
+    run(m_host, iso15693::inventory(), 1000, judge({iso15693::failureText(iso15693::Inventory)}, linesOf<iso15693::Cards>));
 }
 
 void Iso15693Page::Button38Click()

@@ -50,11 +50,6 @@ const FormatRadio &radioOf(quint8 code)
             return f;
     return kRadios[0];
 }
-
-OutcomeTexts texts(const QString &failure)
-{
-    return {failure, format::noDataText(), format::corruptedText()};
-}
 } // namespace
 
 OutputFormatPage::OutputFormatPage(ReaderSession &host, QWidget *parent)
@@ -158,12 +153,12 @@ void OutputFormatPage::Button24Click()
             return;
         c.userByte = hexToBytes(userByte);
     }
-    run(m_host, format::set(c), 300, judge(texts(tr("Set up format false   ")), done(tr("Set Up Success   "))));
+    run(m_host, format::set(c), 300, judge(format::setOutcomeTexts(), done(format::setDoneText())));
 }
 
 void OutputFormatPage::Button25Click()
 {
-    run(m_host, format::read(), 300, judge(texts(tr("Read format false   ")), linesOf<format::Settings>));
+    run(m_host, format::read(), 300, judge(format::readOutcomeTexts(), linesOf<format::Settings>));
 }
 
 } // namespace rfid

@@ -169,13 +169,13 @@ void SystemPage::Button12Click()
         return;
     }
     run(m_host, settings::setBaudRate(*code), 300,
-        judge({tr("波特率设置失败   ")}, done(tr("波特率设置成功   "))));
+        judge({settings::baudFailureText()}, done(settings::baudDoneText())));
 }
 
 void SystemPage::Button4Click()
 {
     run(m_host, settings::read(), 300,
-        judge({tr("操作失败        ")},
+        judge({settings::addressReadFailureText()},
               [](const Response &r, const QString &time) { return settings::Identity::from(r).addressLines(time); }));
 }
 
@@ -184,13 +184,13 @@ void SystemPage::Button11Click()
     if (!fieldsWhole(m_host, {{nameOf(tr("重设置机器ID号"), m_address), m_address->text()}}))
         return;
     run(m_host, settings::setAddress(hexToBytes(m_address->text())), 300,
-        judge({tr("读写器地址设置失败   ")}, done(tr("读写器地址设置成功   "))));
+        judge({settings::addressFailureText()}, done(settings::addressDoneText())));
 }
 
 void SystemPage::Button14Click()
 {
     run(m_host, settings::read(), 300,
-        judge({tr("读序列号失败   ")},
+        judge({settings::serialReadFailureText()},
               [](const Response &r, const QString &time) { return settings::Identity::from(r).serialLines(time); }));
 }
 
@@ -199,34 +199,31 @@ void SystemPage::Button13Click()
     if (!fieldsWhole(m_host, {{nameOf(tr("重设置机器序列号"), m_serial), m_serial->text()}}))
         return;
     run(m_host, settings::setSerial(hexToBytes(m_serial->text())), 300,
-        judge({tr("机器序列号设置失败   ")}, done(tr("机器序列号设置成功   "))));
+        judge({settings::serialFailureText()}, done(settings::serialDoneText())));
 }
 
-void SystemPage::indicator(settings::Indicator which, QLineEdit *period, QLineEdit *count, const QString &what,
-                           const QString &name)
+void SystemPage::indicator(settings::Indicator which, QLineEdit *period, QLineEdit *count, const QString &what)
 {
     if (!fieldsWhole(m_host, {{nameOf(what + tr(" 周期"), period), period->text()},
                               {nameOf(what + tr(" 次数"), count), count->text()}}))
         return;
     run(m_host, settings::indicator(which, hexToBytes(period->text()), hexToBytes(count->text())), 300,
-        judge({tr("设置%1操作失败   ").arg(name)}, done(tr("设置%1操作成功   ").arg(name))));
+        judge({settings::indicatorFailureText(which)}, done(settings::indicatorDoneText(which))));
 }
 
 void SystemPage::Button20Click()
 {
-    indicator(settings::Indicator::Led, m_ledPeriod, m_ledCount, tr("led的控制"), tr("LED"));
+    indicator(settings::Indicator::Led, m_ledPeriod, m_ledCount, tr("led的控制"));
 }
 
 void SystemPage::Button23Click()
 {
-    indicator(settings::Indicator::LedR, m_ledRPeriod, m_ledRCount, tr("led-R 的控制"),
-              tr("LED-R"));
+    indicator(settings::Indicator::LedR, m_ledRPeriod, m_ledRCount, tr("led-R 的控制"));
 }
 
 void SystemPage::Button21Click()
 {
-    indicator(settings::Indicator::Buzzer, m_buzzerPeriod, m_buzzerCount, tr("buzzer的控制"),
-              tr("BUZ"));
+    indicator(settings::Indicator::Buzzer, m_buzzerPeriod, m_buzzerCount, tr("buzzer的控制"));
 }
 
 // The mode switch is sent and not reported: the reader changes how it reads

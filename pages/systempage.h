@@ -34,9 +34,8 @@ public slots:
     void Edit22Change(const QString &text);
 
 private:
-    // LED, LED-R or buzzer: period and count; name is the one the log lines use.
-    void indicator(settings::Indicator which, QLineEdit *period, QLineEdit *count, const QString &what,
-                   const QString &name);
+    // LED, LED-R or buzzer: period and count; what names the fields.
+    void indicator(settings::Indicator which, QLineEdit *period, QLineEdit *count, const QString &what);
 
     ReaderSession &m_host;
     QComboBox *m_baud;

@@ -113,13 +113,7 @@ void TypeBPage::Button36Click()
         return;
     const QByteArray bytes = hexToBytes(data);
     if (bytes.size() > typeb::kMaxExchangeData) {
-        // Its length byte would overflow and the frame not fit the write buffer.
-        m_host.log(tr("%1：%2 个字节，最多 %3 个（帧最长 %4 字节），未发送   %5")
-                       .arg(name)
-                       .arg(bytes.size())
-                       .arg(typeb::kMaxExchangeData)
-                       .arg(kMaxFrameBytes)
-                       .arg(timeStamp()));
+        m_host.log(typeb::tooLongLine(name, bytes.size(), timeStamp()));
         return;
     }
     // The exchange judges its answer by its own rule, so every outcome is its.

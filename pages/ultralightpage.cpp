@@ -125,14 +125,14 @@ std::optional<quint8> UltralightPage::selectedPage(QListWidget *list, const QStr
     const std::optional<quint8> page =
         item && item->isSelected() ? ultralight::pageNumber(item->text()) : std::nullopt;
     if (!page)
-        m_host.log(tr("%1：未选择页，未发送   ").arg(name) + timeStamp() + kCrLf);
+        m_host.log(ultralight::noPageLine(name, timeStamp()) + kCrLf);
     return page;
 }
 
 void UltralightPage::Button55Click()
 {
     run(m_host, ultralight::readSerial(modeOf(m_serialAll)), 300,
-        judge({tr("读卡ID号操作失败   ")}, linesOf<ultralight::Serial>));
+        judge({ultralight::serialFailureText()}, linesOf<ultralight::Serial>));
 }
 
 void UltralightPage::Button17Click()
@@ -147,7 +147,7 @@ void UltralightPage::Button18Click()
     if (!page)
         return;
     run(m_host, ultralight::readPage(modeOf(m_readAll), *page), 800,
-        judge({tr("读卡失败   ")}, linesOf<ultralight::PageRead>));
+        judge({ultralight::readFailureText()}, linesOf<ultralight::PageRead>));
 }
 
 void UltralightPage::Button54Click()
@@ -158,7 +158,7 @@ void UltralightPage::Button54Click()
     if (!page || !fieldsWhole(m_host, {{fieldName(tr("页数据"), tr("写卡")), data}}))
         return;
     run(m_host, ultralight::writePage(modeOf(m_writeAll), *page, hexToBytes(data)), 500,
-        judge({tr("写卡操作失败   ")}, linesOf<ultralight::PageWritten>));
+        judge({ultralight::writeFailureText()}, linesOf<ultralight::PageWritten>));
 }
 
 } // namespace rfid

@@ -104,6 +104,11 @@ QString failureText()
     return QCoreApplication::translate("rfid::classic", "读卡失败   ");
 }
 
+QString cardNumberFailureText()
+{
+    return QCoreApplication::translate("rfid::classic", "读卡号操作失败   ");
+}
+
 QString haltFailureText()
 {
     return QCoreApplication::translate("rfid::classic", "HALT操作失败   ");

@@ -49,6 +49,7 @@ Request value(ValueOp op, const Access &access, const QByteArray &sector, const 
 
 // The outcome texts of the pages' Type A commands, in the current language.
 QString failureText();
+QString cardNumberFailureText();
 QString haltFailureText();
 QString haltDoneText();
 

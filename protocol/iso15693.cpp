@@ -54,6 +54,68 @@ Request inventory()
     return rfid::request(Inventory, {QByteArray::fromHex("060000")});
 }
 
+namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(rfid::iso15693)
+};
+} // namespace
+
+QString failureText(Command command)
+{
+    switch (command) {
+    case ReadBlocks:
+        return Texts::tr("读卡失败   ");
+    case WriteBlock:
+        return Texts::tr("写卡失败   ");
+    case LockBlock:
+        return Texts::tr("锁操作失败   ");
+    case Select:
+        return Texts::tr("选择卡操作失败   ");
+    case WriteAfi:
+        return Texts::tr("写AFI操作失败   ");
+    case LockAfi:
+        return Texts::tr("锁定AFI操作失败   ");
+    case WriteDsfid:
+        return Texts::tr("写DSFID操作失败   ");
+    case LockDsfid:
+        return Texts::tr("锁定DSFID操作失败   ");
+    case SecurityStatus:
+        return Texts::tr("读卡块安全位失败   ");
+    case SystemInfo:
+        // The same text as the inventory's, told apart for translators.
+        return Texts::tr("操作失败   ", "system information");
+    case Inventory:
+        break;
+    }
+    return Texts::tr("操作失败   ", "inventory");
+}
+
+QString doneText(Command command)
+{
+    switch (command) {
+    case WriteBlock:
+        return Texts::tr("写卡操作成功   ");
+    case LockBlock:
+        return Texts::tr("锁操作成功   ");
+    case Select:
+        return Texts::tr("选择卡操作成功   ");
+    case WriteAfi:
+        return Texts::tr("写AFI操作成功   ");
+    case LockAfi:
+        return Texts::tr("锁定AFI操作成功   ");
+    case WriteDsfid:
+        return Texts::tr("写DSFID操作成功   ");
+    case LockDsfid:
+        return Texts::tr("锁定DSFID操作成功   ");
+    case Inventory:
+    case ReadBlocks:
+    case SystemInfo:
+    case SecurityStatus:
+        break;
+    }
+    return {};
+}
+
 Cards Cards::from(const Response &r)
 {
     Cards c{r.dataAt(4, 1), r.dataAt(5), {}};

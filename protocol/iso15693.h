@@ -57,6 +57,11 @@ QList<Param> paramsOf(Command command, Flags flags);
 Request request(Command command, Flags flags, const Params &values);
 Request inventory();
 
+// A command's outcome texts, in the current language. doneText is empty for
+// a command whose answer has lines of its own.
+QString failureText(Command command);
+QString doneText(Command command);
+
 // Inventory: the card count, the records, and per whole 10-byte record (flags,
 // DSFID, UID least significant byte first) the UID shown most significant first.
 struct Cards {

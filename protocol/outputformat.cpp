@@ -73,7 +73,7 @@ Settings Settings::from(const Response &r)
 LogLines Settings::lines(const QString &time) const
 {
     if (!whole)
-        return {corruptedText() + time, QString()};
+        return {readOutcomeTexts().corrupted + time, QString()};
     const QString prefix = QCoreApplication::translate("rfid::format", "The Output format ： ");
     return {
         QCoreApplication::translate("rfid::format", "Read data success    ") + time,
@@ -86,14 +86,27 @@ LogLines Settings::lines(const QString &time) const
     };
 }
 
-QString noDataText()
+namespace {
+OutcomeTexts outcomeTexts(const QString &failure)
 {
-    return QCoreApplication::translate("rfid::format", kNoData.toUtf8().constData());
+    return {failure, QCoreApplication::translate("rfid::format", "Data error，no data recevice..   "),
+            QCoreApplication::translate("rfid::format", "data error,please check data..   ")};
+}
+} // namespace
+
+OutcomeTexts readOutcomeTexts()
+{
+    return outcomeTexts(QCoreApplication::translate("rfid::format", "Read format false   "));
 }
 
-QString corruptedText()
+OutcomeTexts setOutcomeTexts()
 {
-    return QCoreApplication::translate("rfid::format", kCorrupted.toUtf8().constData());
+    return outcomeTexts(QCoreApplication::translate("rfid::format", "Set up format false   "));
+}
+
+QString setDoneText()
+{
+    return QCoreApplication::translate("rfid::format", "Set Up Success   ");
 }
 
 } // namespace rfid::format

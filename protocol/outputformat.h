@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 
+#include "link/response.h"
 #include "protocol/request.h"
 
 namespace rfid {
@@ -53,11 +54,10 @@ struct Settings {
     LogLines lines(const QString &time) const;
 };
 
-// The page's outcome texts in the source language; the functions give them
-// in the current one.
-inline const QString kNoData = QStringLiteral(QT_TRANSLATE_NOOP("rfid::format", "Data error，no data recevice..   "));
-inline const QString kCorrupted = QStringLiteral(QT_TRANSLATE_NOOP("rfid::format", "data error,please check data..   "));
-QString noDataText();
-QString corruptedText();
+// The outcome texts of Read and Set, in the current language: each its own
+// failure, both the same no-data and corrupted-data texts.
+OutcomeTexts readOutcomeTexts();
+OutcomeTexts setOutcomeTexts();
+QString setDoneText();
 
 } // namespace rfid::format

@@ -72,6 +72,76 @@ LogLines Identity::serialLines(const QString &time) const
             QCoreApplication::translate("rfid::settings", "序列号为：") + bytesToHex(serial), QString()};
 }
 
+namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(rfid::settings)
+};
+
+// The name the indicator's texts give it.
+QString indicatorName(Indicator which)
+{
+    switch (which) {
+    case Indicator::LedR:
+        return Texts::tr("LED-R");
+    case Indicator::Buzzer:
+        return Texts::tr("BUZ");
+    case Indicator::Led:
+        break;
+    }
+    return Texts::tr("LED");
+}
+} // namespace
+
+QString baudFailureText()
+{
+    return Texts::tr("波特率设置失败   ");
+}
+
+QString baudDoneText()
+{
+    return Texts::tr("波特率设置成功   ");
+}
+
+QString addressReadFailureText()
+{
+    return Texts::tr("操作失败        ");
+}
+
+QString addressFailureText()
+{
+    return Texts::tr("读写器地址设置失败   ");
+}
+
+QString addressDoneText()
+{
+    return Texts::tr("读写器地址设置成功   ");
+}
+
+QString serialReadFailureText()
+{
+    return Texts::tr("读序列号失败   ");
+}
+
+QString serialFailureText()
+{
+    return Texts::tr("机器序列号设置失败   ");
+}
+
+QString serialDoneText()
+{
+    return Texts::tr("机器序列号设置成功   ");
+}
+
+QString indicatorFailureText(Indicator which)
+{
+    return Texts::tr("设置%1操作失败   ").arg(indicatorName(which));
+}
+
+QString indicatorDoneText(Indicator which)
+{
+    return Texts::tr("设置%1操作成功   ").arg(indicatorName(which));
+}
+
 QString unknownBaudLine(const QString &text, const QString &time)
 {
     return QCoreApplication::translate("rfid::settings", "波特率“%1”不是可选的波特率（9600、19200、38400、57600、115200）之一，未发送   %2")

@@ -53,6 +53,19 @@ struct Identity {
     LogLines serialLines(const QString &time) const;
 };
 
+// The outcome texts of the settings commands, in the current language. Read
+// fails with its own text for each of the two values it is asked for.
+QString baudFailureText();
+QString baudDoneText();
+QString addressReadFailureText();
+QString addressFailureText();
+QString addressDoneText();
+QString serialReadFailureText();
+QString serialFailureText();
+QString serialDoneText();
+QString indicatorFailureText(Indicator which);
+QString indicatorDoneText(Indicator which);
+
 // The line logged when the baud-rate text is none of the rates.
 QString unknownBaudLine(const QString &text, const QString &time);
 

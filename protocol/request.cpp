@@ -1,5 +1,7 @@
 #include "protocol/request.h"
 
+#include <QCoreApplication>
+
 #include "link/hextext.h"
 
 namespace rfid {
@@ -25,6 +27,29 @@ QByteArray byte(quint8 value)
 LogLines doneLines(const QString &text, const QString &time)
 {
     return {text + time, QString()};
+}
+
+namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(rfid::fields)
+};
+} // namespace
+
+std::optional<QString> oddFieldLine(const QList<Field> &fields, const QString &time, Language language)
+{
+    for (const Field &f : fields) {
+        if (!hasOddDigits(f.text))
+            continue;
+        if (language == Language::English)
+            return Texts::tr("%1: odd number of hex digits, nothing sent   %2").arg(f.name, time);
+        return Texts::tr("%1：十六进制数字个数为奇数，未发送   %2").arg(f.name, time);
+    }
+    return std::nullopt;
+}
+
+QString fieldName(const QString &what, const QString &which)
+{
+    return Texts::tr("%1（%2）").arg(what, which);
 }
 
 } // namespace rfid

@@ -5,7 +5,9 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QList>
 #include <initializer_list>
+#include <optional>
 
 namespace rfid {
 
@@ -41,5 +43,24 @@ LogLines linesOf(const Response &r, const QString &time)
 {
     return Answer::from(r).lines(time);
 }
+
+// A parameter field as the operator typed it, named for the log.
+struct Field {
+    QString name;
+    QString text;
+};
+
+// The language a page's own texts are written in: the output format page's
+// refusal is English like the rest of that page.
+enum class Language { Chinese, English };
+
+// An odd number of hex digits would shift every later byte of the frame, so
+// such a field is refused: the line naming the first such field, in the
+// current language; nothing when every field holds whole bytes.
+std::optional<QString> oddFieldLine(const QList<Field> &fields, const QString &time,
+                                    Language language = Language::Chinese);
+// A field's name in a refusal line: what it is, then what tells it apart
+// (its row or its object name) in full-width brackets.
+QString fieldName(const QString &what, const QString &which);
 
 } // namespace rfid

@@ -122,4 +122,14 @@ QString idFailureText()
     return QCoreApplication::translate("rfid::typeb", "读卡号操作失败   ");
 }
 
+QString tooLongLine(const QString &fieldName, qsizetype bytes, const QString &time)
+{
+    return QCoreApplication::translate("rfid::typeb", "%1：%2 个字节，最多 %3 个（帧最长 %4 字节），未发送   %5")
+        .arg(fieldName)
+        .arg(bytes)
+        .arg(kMaxExchangeData)
+        .arg(kMaxFrameBytes)
+        .arg(time);
+}
+
 } // namespace rfid::typeb

@@ -35,6 +35,10 @@ Request readFileIdNumber();
 QString failedText();
 QString attribDoneText();
 QString idFailureText();
+// The refusal of exchange data longer than kMaxExchangeData (its length byte
+// would overflow and the frame not fit the write buffer): the field's name,
+// the byte count, then the time.
+QString tooLongLine(const QString &fieldName, qsizetype bytes, const QString &time);
 
 // The card request's answer: the reset data's length byte, then the data.
 struct CardAnswer {

@@ -69,4 +69,24 @@ LogLines PageWritten::lines(const QString &time) const
     return {QCoreApplication::translate("rfid::ultralight", "写卡操作成功   ") + time, QCoreApplication::translate("rfid::ultralight", "卡号为:") + bytesToHex(cardNumber), QString()};
 }
 
+QString serialFailureText()
+{
+    return QCoreApplication::translate("rfid::ultralight", "读卡ID号操作失败   ");
+}
+
+QString readFailureText()
+{
+    return QCoreApplication::translate("rfid::ultralight", "读卡失败   ");
+}
+
+QString writeFailureText()
+{
+    return QCoreApplication::translate("rfid::ultralight", "写卡操作失败   ");
+}
+
+QString noPageLine(const QString &fieldName, const QString &time)
+{
+    return QCoreApplication::translate("rfid::ultralight", "%1：未选择页，未发送   ").arg(fieldName) + time;
+}
+
 } // namespace rfid::ultralight

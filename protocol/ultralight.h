@@ -23,6 +23,13 @@ Request readPage(RequestMode mode, quint8 page);
 // One page, where the block write carries its block count.
 Request writePage(RequestMode mode, quint8 page, const QByteArray &data);
 
+// The outcome texts of the page commands, in the current language.
+QString serialFailureText();
+QString readFailureText();
+QString writeFailureText();
+// The refusal of a page command with no page chosen: the field's name, then the time.
+QString noPageLine(const QString &fieldName, const QString &time);
+
 struct Serial {
     QByteArray cardNumber;
     static Serial from(const Response &r);

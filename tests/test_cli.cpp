@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -152,6 +153,8 @@ class TestCli : public QObject
 {
     Q_OBJECT
 private slots:
+    // The tool reads the language chosen in the window: none here, unless a test sets it.
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path())); }
     void init() { Scripted().reset(); }
 
     void sameFramesAsTheWindow_data()
@@ -460,6 +463,54 @@ private slots:
         QCOMPARE(cli({}, {}, false).exit, 3);
     }
 
+    // The texts follow --lang, else the language chosen in the window; the
+    // lines the window also logs are its own, in either language.
+    void language()
+    {
+        const QString failure = hexOf(response(0x01, "85"));
+        const QString tooLong = QString(QStringLiteral("00")).repeated(249);
+        struct Case {
+            QStringList args;
+            QString answer, zh, en;
+        };
+        const QList<Case> cases = {
+            {{"classic", "read"}, failure, "读卡失败   <time>", "Read failed   <time>"},
+            {{"classic", "write", "--data", "FFF"}, {}, "块数据（写卡）：十六进制数字个数为奇数，未发送   <time>",
+             "block data (Write): odd number of hex digits, nothing sent   <time>"},
+            {{"iso15693", "info"}, failure, "操作失败   <time>", "System information failed   <time>"},
+            {{"iso15693", "read", "--count", "5"}, {}, "块数量 (卡片读)（Edit13）：十六进制数字个数为奇数，未发送   <time>",
+             "Blocks (Read) (Edit13): odd number of hex digits, nothing sent   <time>"},
+            {{"reader", "led-r"}, failure, "设置LED-R操作失败   <time>", "Setting LED-R failed   <time>"},
+            {{"typeb", "exchange", "--data", tooLong}, {},
+             "数据（Edit77）：249 个字节，最多 248 个（帧最长 255 字节），未发送   <time>",
+             "Data (Edit77): 249 bytes, at most 248 (a frame is at most 255 bytes), nothing sent   <time>"},
+        };
+        auto firstLine = [](const Run &r) { return maskTimes(r.out.section(u'\n', 0, 0)); };
+        for (const Case &c : cases) {
+            const QStringList answers = c.answer.isEmpty() ? QStringList() : QStringList{c.answer};
+            QCOMPARE(firstLine(cli(c.args, answers)), c.zh);
+            QCOMPARE(firstLine(cli(QStringList{"--lang", "en"} + c.args, answers)), c.en);
+            QCOMPARE(firstLine(cli(QStringList{"--lang=zh"} + c.args, answers)), c.zh);
+        }
+        const Run json = cli({"--lang", "en", "--json", "classic", "read"}, {failure});
+        QCOMPARE(json.json().value(0)["reasonText"].toString(), QStringLiteral("Parameter or command format error...."));
+        QVERIFY(cli({"--lang", "en", "--help"}, {}, false).out.contains(QStringLiteral("--lang zh|en")));
+
+        // The window's choice, kept in the settings, until --lang says otherwise.
+        QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("RFID"), QStringLiteral("RFID"));
+        settings.setValue(QStringLiteral("ui/language"), QStringLiteral("en"));
+        settings.sync();
+        QCOMPARE(firstLine(cli(cases[0].args, {failure})), cases[0].en);
+        QCOMPARE(firstLine(cli(QStringList{"--lang", "zh"} + cases[0].args, {failure})), cases[0].zh);
+        settings.remove(QStringLiteral("ui/language"));
+        settings.sync();
+
+        const Run bad = cli({"--lang", "fr", "classic", "read"});
+        QCOMPARE(bad.exit, 3);
+        QVERIFY(bad.requests.isEmpty());
+        QVERIFY2(bad.err.contains(QStringLiteral("--lang fr")), qPrintable(bad.err));
+    }
+
     // Card reports from a pseudo-terminal, one a line, until interrupted.
     void listen()
     {
@@ -482,6 +533,9 @@ private slots:
         QVERIFY(missing.waitForFinished(5000));
         QCOMPARE(missing.exitCode(), 4);
     }
+
+private:
+    QTemporaryDir m_config;
 };
 
 QTEST_MAIN(TestCli)

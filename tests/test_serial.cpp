@@ -233,7 +233,7 @@ private slots:
         pty.write(frame);
         w.click(QStringLiteral("Button25"));
         QCOMPARE(w.session().recdata(), bytesToHex(frame));   // it did arrive during the wait
-        QVERIFY(w.lines().contains(format::kNoData + "<time>"));
+        QVERIFY(w.lines().contains(format::readOutcomeTexts().noData + "<time>"));
     }
 
     void reopensAtChosenBaudRate()

@@ -156,10 +156,6 @@
         <translation>First block</translation>
     </message>
     <message>
-        <source>读卡号操作失败   </source>
-        <translation>Reading the card number failed   </translation>
-    </message>
-    <message>
         <source>扇区</source>
         <translation>Sector</translation>
     </message>
@@ -273,10 +269,6 @@
         <translation>Flags    </translation>
     </message>
     <message>
-        <source>操作失败   </source>
-        <translation>Inventory failed   </translation>
-    </message>
-    <message>
         <source>卡片读</source>
         <translation>Read</translation>
     </message>
@@ -297,10 +289,6 @@
         <translation>UID    </translation>
     </message>
     <message>
-        <source>读卡失败   </source>
-        <translation>Read failed   </translation>
-    </message>
-    <message>
         <source>卡片写</source>
         <translation>Write</translation>
     </message>
@@ -317,28 +305,12 @@
         <translation>UID  </translation>
     </message>
     <message>
-        <source>写卡失败   </source>
-        <translation>Write failed   </translation>
-    </message>
-    <message>
-        <source>写卡操作成功   </source>
-        <translation>Write succeeded   </translation>
-    </message>
-    <message>
         <source>锁定块</source>
         <translation>Lock</translation>
     </message>
     <message>
         <source>要锁的块号           </source>
         <translation>Block to lock           </translation>
-    </message>
-    <message>
-        <source>锁操作失败   </source>
-        <translation>Lock failed   </translation>
-    </message>
-    <message>
-        <source>锁操作成功   </source>
-        <translation>Lock succeeded   </translation>
     </message>
     <message>
         <source>选择卡</source>
@@ -349,14 +321,6 @@
         <translation>UID  </translation>
     </message>
     <message>
-        <source>选择卡操作失败   </source>
-        <translation>Select failed   </translation>
-    </message>
-    <message>
-        <source>选择卡操作成功   </source>
-        <translation>Select succeeded   </translation>
-    </message>
-    <message>
         <source>写AFI</source>
         <translation>Write AFI</translation>
     </message>
@@ -365,24 +329,8 @@
         <translation>AFI</translation>
     </message>
     <message>
-        <source>写AFI操作失败   </source>
-        <translation>Write AFI failed   </translation>
-    </message>
-    <message>
-        <source>写AFI操作成功   </source>
-        <translation>Write AFI succeeded   </translation>
-    </message>
-    <message>
         <source>锁定AFI</source>
         <translation>Lock AFI</translation>
-    </message>
-    <message>
-        <source>锁定AFI操作失败   </source>
-        <translation>Lock AFI failed   </translation>
-    </message>
-    <message>
-        <source>锁定AFI操作成功   </source>
-        <translation>Lock AFI succeeded   </translation>
     </message>
     <message>
         <source>写DSFID</source>
@@ -393,24 +341,8 @@
         <translation>DSFID</translation>
     </message>
     <message>
-        <source>写DSFID操作失败   </source>
-        <translation>Write DSFID failed   </translation>
-    </message>
-    <message>
-        <source>写DSFID操作成功   </source>
-        <translation>Write DSFID succeeded   </translation>
-    </message>
-    <message>
         <source>锁定DSFID</source>
         <translation>Lock DSFID</translation>
-    </message>
-    <message>
-        <source>锁定DSFID操作失败   </source>
-        <translation>Lock DSFID failed   </translation>
-    </message>
-    <message>
-        <source>锁定DSFID操作成功   </source>
-        <translation>Lock DSFID succeeded   </translation>
     </message>
     <message>
         <source>系统信息</source>
@@ -431,10 +363,6 @@
     <message>
         <source>卡uid</source>
         <translation>UID</translation>
-    </message>
-    <message>
-        <source>读卡块安全位失败   </source>
-        <translation>Reading block security failed   </translation>
     </message>
 </context>
 <context>
@@ -660,18 +588,6 @@
     <message>
         <source>User-defined byte (Edit23)</source>
         <translation>User-defined byte (Edit23)</translation>
-    </message>
-    <message>
-        <source>Set up format false   </source>
-        <translation>Setting the format failed   </translation>
-    </message>
-    <message>
-        <source>Set Up Success   </source>
-        <translation>Format set   </translation>
-    </message>
-    <message>
-        <source>Read format false   </source>
-        <translation>Reading the format failed   </translation>
     </message>
 </context>
 <context>
@@ -931,58 +847,6 @@
         <source>毫秒（ms）</source>
         <translation>milliseconds (ms)</translation>
     </message>
-    <message>
-        <source>波特率设置失败   </source>
-        <translation>Setting the baud rate failed   </translation>
-    </message>
-    <message>
-        <source>波特率设置成功   </source>
-        <translation>Baud rate set   </translation>
-    </message>
-    <message>
-        <source>操作失败        </source>
-        <translation>Operation failed        </translation>
-    </message>
-    <message>
-        <source>读写器地址设置失败   </source>
-        <translation>Setting the reader address failed   </translation>
-    </message>
-    <message>
-        <source>读写器地址设置成功   </source>
-        <translation>Reader address set   </translation>
-    </message>
-    <message>
-        <source>读序列号失败   </source>
-        <translation>Reading the serial number failed   </translation>
-    </message>
-    <message>
-        <source>机器序列号设置失败   </source>
-        <translation>Setting the serial number failed   </translation>
-    </message>
-    <message>
-        <source>机器序列号设置成功   </source>
-        <translation>Serial number set   </translation>
-    </message>
-    <message>
-        <source>设置%1操作失败   </source>
-        <translation>Setting %1 failed   </translation>
-    </message>
-    <message>
-        <source>设置%1操作成功   </source>
-        <translation>Setting %1 succeeded   </translation>
-    </message>
-    <message>
-        <source>LED</source>
-        <translation>LED</translation>
-    </message>
-    <message>
-        <source>LED-R</source>
-        <translation>LED-R</translation>
-    </message>
-    <message>
-        <source>BUZ</source>
-        <translation>buzzer</translation>
-    </message>
 </context>
 <context>
     <name>rfid::TForm1</name>
@@ -1117,10 +981,6 @@
         <translation>Data</translation>
     </message>
     <message>
-        <source>%1：%2 个字节，最多 %3 个（帧最长 %4 字节），未发送   %5</source>
-        <translation>%1: %2 bytes, at most %3 (a frame is at most %4 bytes), nothing sent   %5</translation>
-    </message>
-    <message>
         <source>连续读</source>
         <translation>Repeat</translation>
     </message>
@@ -1204,28 +1064,12 @@
         <translation>Ultralight read and write</translation>
     </message>
     <message>
-        <source>%1：未选择页，未发送   </source>
-        <translation>%1: no page chosen, nothing sent   </translation>
-    </message>
-    <message>
-        <source>读卡ID号操作失败   </source>
-        <translation>Reading the card UID failed   </translation>
-    </message>
-    <message>
         <source>扇区</source>
         <translation>Page</translation>
     </message>
     <message>
-        <source>读卡失败   </source>
-        <translation>Read failed   </translation>
-    </message>
-    <message>
         <source>页数据</source>
         <translation>page data</translation>
-    </message>
-    <message>
-        <source>写卡操作失败   </source>
-        <translation>Write failed   </translation>
     </message>
 </context>
 <context>
@@ -1289,6 +1133,523 @@
         <source>HALT操作成功   </source>
         <translation>Halt succeeded   </translation>
     </message>
+    <message>
+        <source>读卡号操作失败   </source>
+        <translation>Reading the card number failed   </translation>
+    </message>
+</context>
+<context>
+    <name>rfid::cli</name>
+    <message>
+        <source>Request mode All: also wake halted cards (default Idle).</source>
+        <translation>Request mode All: also wake halted cards (default Idle).</translation>
+    </message>
+    <message>
+        <source>Authenticate with key B (default key A).</source>
+        <translation>Authenticate with key B (default key A).</translation>
+    </message>
+    <message>
+        <source>%1 (default %2)</source>
+        <translation>%1 (default %2)</translation>
+    </message>
+    <message>
+        <source>No output format &quot;%1&quot;: `format list` names them. Nothing was sent.   %2</source>
+        <translation>No output format &quot;%1&quot;: `format list` names them. Nothing was sent.   %2</translation>
+    </message>
+    <message>
+        <source>Buzzer &quot;%1&quot; is neither big nor small. Nothing was sent.   %2</source>
+        <translation>Buzzer &quot;%1&quot; is neither big nor small. Nothing was sent.   %2</translation>
+    </message>
+    <message>
+        <source>%1: read, or set %2. Nothing was sent.   %3</source>
+        <translation>%1: read, or set %2. Nothing was sent.   %3</translation>
+    </message>
+    <message>
+        <source>reader mode: active or passive, not &quot;%1&quot;. Nothing was sent.   %2</source>
+        <translation>reader mode: active or passive, not &quot;%1&quot;. Nothing was sent.   %2</translation>
+    </message>
+    <message>
+        <source>%1: the reader has no command for it (the window&apos;s button is disabled). Nothing was sent.   %2</source>
+        <translation>%1: the reader has no command for it (the window&apos;s button is disabled). Nothing was sent.   %2</translation>
+    </message>
+    <message>
+        <source>First block</source>
+        <translation>First block</translation>
+    </message>
+    <message>
+        <source>Block count</source>
+        <translation>Block count</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>The card&apos;s UID, least significant byte first; sent with --flags uid (select: always)</source>
+        <translation>The card&apos;s UID, least significant byte first; sent with --flags uid (select: always)</translation>
+    </message>
+    <message>
+        <source>AFI</source>
+        <translation>AFI</translation>
+    </message>
+    <message>
+        <source>DSFID</source>
+        <translation>DSFID</translation>
+    </message>
+    <message>
+        <source>Block data</source>
+        <translation>Block data</translation>
+    </message>
+    <message>
+        <source>Flags &quot;%1&quot;: one of ti, philips, uid, other. Nothing was sent.   %2</source>
+        <translation>Flags &quot;%1&quot;: one of ti, philips, uid, other. Nothing was sent.   %2</translation>
+    </message>
+    <message>
+        <source>Key bytes</source>
+        <translation>Key bytes</translation>
+    </message>
+    <message>
+        <source>Read the reader&apos;s output format.</source>
+        <translation>Read the reader&apos;s output format.</translation>
+    </message>
+    <message>
+        <source>Set the output format (names: format list).</source>
+        <translation>Set the output format (names: format list).</translation>
+    </message>
+    <message>
+        <source>Add ; before the number.</source>
+        <translation>Add ; before the number.</translation>
+    </message>
+    <message>
+        <source>Add ? after the number.</source>
+        <translation>Add ? after the number.</translation>
+    </message>
+    <message>
+        <source>Add , in the middle.</source>
+        <translation>Add , in the middle.</translation>
+    </message>
+    <message>
+        <source>Add Enter after the number.</source>
+        <translation>Add Enter after the number.</translation>
+    </message>
+    <message>
+        <source>The buzzer (default big).</source>
+        <translation>The buzzer (default big).</translation>
+    </message>
+    <message>
+        <source>Add this user-defined byte.</source>
+        <translation>Add this user-defined byte.</translation>
+    </message>
+    <message>
+        <source>Set the baud rate: 9600, 19200, 38400, 57600 or 115200.</source>
+        <translation>Set the baud rate: 9600, 19200, 38400, 57600 or 115200.</translation>
+    </message>
+    <message>
+        <source>[read | set NN]</source>
+        <translation>[read | set NN]</translation>
+    </message>
+    <message>
+        <source>Read the reader&apos;s address, or set a new one.</source>
+        <translation>Read the reader&apos;s address, or set a new one.</translation>
+    </message>
+    <message>
+        <source>[read | set SERIAL]</source>
+        <translation>[read | set SERIAL]</translation>
+    </message>
+    <message>
+        <source>Read the reader&apos;s serial number, or set it (8 bytes).</source>
+        <translation>Read the reader&apos;s serial number, or set it (8 bytes).</translation>
+    </message>
+    <message>
+        <source>Switch the reading mode; the answer is not waited for.</source>
+        <translation>Switch the reading mode; the answer is not waited for.</translation>
+    </message>
+    <message>
+        <source>Flash the LED: period and count.</source>
+        <translation>Flash the LED: period and count.</translation>
+    </message>
+    <message>
+        <source>Flash the red LED: period and count.</source>
+        <translation>Flash the red LED: period and count.</translation>
+    </message>
+    <message>
+        <source>Sound the buzzer: period and count.</source>
+        <translation>Sound the buzzer: period and count.</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Period</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Read blocks.</source>
+        <translation>Read blocks.</translation>
+    </message>
+    <message>
+        <source>Write blocks.</source>
+        <translation>Write blocks.</translation>
+    </message>
+    <message>
+        <source>Make a sector&apos;s value block.</source>
+        <translation>Make a sector&apos;s value block.</translation>
+    </message>
+    <message>
+        <source>Add to a sector&apos;s value.</source>
+        <translation>Add to a sector&apos;s value.</translation>
+    </message>
+    <message>
+        <source>Take from a sector&apos;s value.</source>
+        <translation>Take from a sector&apos;s value.</translation>
+    </message>
+    <message>
+        <source>Sector</source>
+        <translation>Sector</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Read the card number.</source>
+        <translation>Read the card number.</translation>
+    </message>
+    <message>
+        <source>Halt the card after reading.</source>
+        <translation>Halt the card after reading.</translation>
+    </message>
+    <message>
+        <source>Halt the card.</source>
+        <translation>Halt the card.</translation>
+    </message>
+    <message>
+        <source>Page, 00 to 15 (default 00)</source>
+        <translation>Page, 00 to 15 (default 00)</translation>
+    </message>
+    <message>
+        <source>Page, 00 to 15 (default 04)</source>
+        <translation>Page, 00 to 15 (default 04)</translation>
+    </message>
+    <message>
+        <source>Read from a page.</source>
+        <translation>Read from a page.</translation>
+    </message>
+    <message>
+        <source>Write one page.</source>
+        <translation>Write one page.</translation>
+    </message>
+    <message>
+        <source>Page data</source>
+        <translation>Page data</translation>
+    </message>
+    <message>
+        <source>Read the card&apos;s serial number.</source>
+        <translation>Read the card&apos;s serial number.</translation>
+    </message>
+    <message>
+        <source>Card request.</source>
+        <translation>Card request.</translation>
+    </message>
+    <message>
+        <source>No command in the reader.</source>
+        <translation>No command in the reader.</translation>
+    </message>
+    <message>
+        <source>Attrib a card.</source>
+        <translation>Attrib a card.</translation>
+    </message>
+    <message>
+        <source>Card ID</source>
+        <translation>Card ID</translation>
+    </message>
+    <message>
+        <source>Exchange data with the card.</source>
+        <translation>Exchange data with the card.</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Read the ID card&apos;s number.</source>
+        <translation>Read the ID card&apos;s number.</translation>
+    </message>
+    <message>
+        <source>Read the ID card&apos;s file number.</source>
+        <translation>Read the ID card&apos;s file number.</translation>
+    </message>
+    <message>
+        <source>Inventory of the cards in the field.</source>
+        <translation>Inventory of the cards in the field.</translation>
+    </message>
+    <message>
+        <source>Request flags; uid sends the UID (default %1)</source>
+        <translation>Request flags; uid sends the UID (default %1)</translation>
+    </message>
+    <message>
+        <source>Send a whole frame (hex) exactly as given, as the console does.</source>
+        <translation>Send a whole frame (hex) exactly as given, as the console does.</translation>
+    </message>
+    <message>
+        <source>Usage: rfid-cli dump convert IN OUT [--to flipper|pm3-json|raw|eml|mct]
+       rfid-cli dump show FILE
+convert: reads IN (its format told by its content) and writes OUT in the format --to names,
+  else the one OUT&apos;s extension tells (.nfc, .json, .bin/.mfd/.dump, .eml, .txt/.mct).
+  Unknown bytes stay unknown: a format that cannot mark them refuses the card.
+show: a Classic dump as sectors with keys and access conditions, an Ultralight/NTAG as
+  pages with lock bits, an ISO 15693 tag as blocks.
+</source>
+        <translation>Usage: rfid-cli dump convert IN OUT [--to flipper|pm3-json|raw|eml|mct]
+       rfid-cli dump show FILE
+convert: reads IN (its format told by its content) and writes OUT in the format --to names,
+  else the one OUT&apos;s extension tells (.nfc, .json, .bin/.mfd/.dump, .eml, .txt/.mct).
+  Unknown bytes stay unknown: a format that cannot mark them refuses the card.
+show: a Classic dump as sectors with keys and access conditions, an Ultralight/NTAG as
+  pages with lock bits, an ISO 15693 tag as blocks.
+</translation>
+    </message>
+    <message>
+        <source>--to %1: one of flipper, pm3-json, raw, eml, mct.</source>
+        <translation>--to %1: one of flipper, pm3-json, raw, eml, mct.</translation>
+    </message>
+    <message>
+        <source>dump convert has no option %1.</source>
+        <translation>dump convert has no option %1.</translation>
+    </message>
+    <message>
+        <source>dump convert takes IN and OUT (rfid-cli dump --help).</source>
+        <translation>dump convert takes IN and OUT (rfid-cli dump --help).</translation>
+    </message>
+    <message>
+        <source>dump show takes one FILE (rfid-cli dump --help).</source>
+        <translation>dump show takes one FILE (rfid-cli dump --help).</translation>
+    </message>
+    <message>
+        <source>dump: convert or show (rfid-cli dump --help).</source>
+        <translation>dump: convert or show (rfid-cli dump --help).</translation>
+    </message>
+    <message>
+        <source>--baud %1: a rate such as 9600.</source>
+        <translation>--baud %1: a rate such as 9600.</translation>
+    </message>
+    <message>
+        <source>listen takes PORT [--baud N], not %1.</source>
+        <translation>listen takes PORT [--baud N], not %1.</translation>
+    </message>
+    <message>
+        <source>listen needs a PORT (rfid-cli listen --help).</source>
+        <translation>listen needs a PORT (rfid-cli listen --help).</translation>
+    </message>
+    <message>
+        <source>Reader library: virtual, hid (default) or a path to a library.</source>
+        <translation>Reader library: virtual, hid (default) or a path to a library.</translation>
+    </message>
+    <message>
+        <source>The reader to use when the library drives several (as `rfid-cli devices` lists them; for the hid library also VID:PID or a hidraw path). RFID_HID_DEVICE wins when set.</source>
+        <translation>The reader to use when the library drives several (as `rfid-cli devices` lists them; for the hid library also VID:PID or a hidraw path). RFID_HID_DEVICE wins when set.</translation>
+    </message>
+    <message>
+        <source>Reader address every frame carries, 00 to 20 (default 00).</source>
+        <translation>Reader address every frame carries, 00 to 20 (default 00).</translation>
+    </message>
+    <message>
+        <source>Virtual reader: put the cards of the dump files FILE names (one a line) into its field.</source>
+        <translation>Virtual reader: put the cards of the dump files FILE names (one a line) into its field.</translation>
+    </message>
+    <message>
+        <source>One JSON object a line per exchange instead of the log lines.</source>
+        <translation>One JSON object a line per exchange instead of the log lines.</translation>
+    </message>
+    <message>
+        <source>Run the command N times, or until interrupted.</source>
+        <translation>Run the command N times, or until interrupted.</translation>
+    </message>
+    <message>
+        <source>Pause between repeats in milliseconds (default 0).</source>
+        <translation>Pause between repeats in milliseconds (default 0).</translation>
+    </message>
+    <message>
+        <source>The language of the texts for this run (default: the one chosen in the window, else zh).</source>
+        <translation>The language of the texts for this run (default: the one chosen in the window, else zh).</translation>
+    </message>
+    <message>
+        <source>Show the help (of the command, when one is named).</source>
+        <translation>Show the help (of the command, when one is named).</translation>
+    </message>
+    <message>
+        <source>Usage: rfid-cli [OPTIONS] COMMAND [ARGS]
+The operator tool&apos;s commands for 13.56 MHz card readers, without the window.
+
+Options:
+</source>
+        <translation>Usage: rfid-cli [OPTIONS] COMMAND [ARGS]
+The operator tool&apos;s commands for 13.56 MHz card readers, without the window.
+
+Options:
+</translation>
+    </message>
+    <message>
+        <source> Show the version.
+
+Commands:
+</source>
+        <translation> Show the version.
+
+Commands:
+</translation>
+    </message>
+    <message>
+        <source>  format list                      The output formats by name.
+  devices                          The readers the library can open (for --device).
+  listen PORT [--baud N]           Card reports from the serial port, one a line, until interrupted.
+  dump convert IN OUT [--to FMT]   Convert a dump (flipper, pm3-json, raw, eml, mct).
+  dump show FILE                   A dump as sectors, pages or blocks.
+
+Exit status: 0 success, 1 the reader refused, 2 no answer or a corrupted one,
+3 bad arguments or a field the window would refuse, 4 the reader library or port could not be opened.
+rfid-cli COMMAND --help tells a command&apos;s options.
+</source>
+        <translation>  format list                      The output formats by name.
+  devices                          The readers the library can open (for --device).
+  listen PORT [--baud N]           Card reports from the serial port, one a line, until interrupted.
+  dump convert IN OUT [--to FMT]   Convert a dump (flipper, pm3-json, raw, eml, mct).
+  dump show FILE                   A dump as sectors, pages or blocks.
+
+Exit status: 0 success, 1 the reader refused, 2 no answer or a corrupted one,
+3 bad arguments or a field the window would refuse, 4 the reader library or port could not be opened.
+rfid-cli COMMAND --help tells a command&apos;s options.
+</translation>
+    </message>
+    <message>
+        <source>Usage: rfid-cli [OPTIONS] %1</source>
+        <translation>Usage: rfid-cli [OPTIONS] %1</translation>
+    </message>
+    <message>
+        <source>
+Options:
+</source>
+        <translation>
+Options:
+</translation>
+    </message>
+    <message>
+        <source>
+Options of every command: --reader, --address, --field, --json, --repeat, --interval (rfid-cli --help).
+</source>
+        <translation>
+Options of every command: --reader, --address, --field, --json, --repeat, --interval (rfid-cli --help).
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a value (%2).</source>
+        <translation>%1 needs a value (%2).</translation>
+    </message>
+    <message>
+        <source>%1 takes no value.</source>
+        <translation>%1 takes no value.</translation>
+    </message>
+    <message>
+        <source>--address %1: the reader address is 00 to 20 (hex).</source>
+        <translation>--address %1: the reader address is 00 to 20 (hex).</translation>
+    </message>
+    <message>
+        <source>--lang %1: zh or en.</source>
+        <translation>--lang %1: zh or en.</translation>
+    </message>
+    <message>
+        <source>--repeat %1: a count of 1 or more, or forever.</source>
+        <translation>--repeat %1: a count of 1 or more, or forever.</translation>
+    </message>
+    <message>
+        <source>--interval %1: milliseconds, 0 or more.</source>
+        <translation>--interval %1: milliseconds, 0 or more.</translation>
+    </message>
+    <message>
+        <source>%1 has no option --%2 (rfid-cli %1 --help).</source>
+        <translation>%1 has no option --%2 (rfid-cli %1 --help).</translation>
+    </message>
+    <message>
+        <source>--%1 takes no value.</source>
+        <translation>--%1 takes no value.</translation>
+    </message>
+    <message>
+        <source>--%1 needs a value (%2).</source>
+        <translation>--%1 needs a value (%2).</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 (rfid-cli %1 --help).</source>
+        <translation>%1 takes %2 (rfid-cli %1 --help).</translation>
+    </message>
+    <message>
+        <source>no words</source>
+        <translation>no words</translation>
+    </message>
+    <message>
+        <source>The reader library %1 does not list its devices.</source>
+        <translation>The reader library %1 does not list its devices.</translation>
+    </message>
+    <message>
+        <source>no command (rfid-cli --help lists them).</source>
+        <translation>no command (rfid-cli --help lists them).</translation>
+    </message>
+    <message>
+        <source>Usage: rfid-cli format list
+The output formats: short name, code, what it types.
+</source>
+        <translation>Usage: rfid-cli format list
+The output formats: short name, code, what it types.
+</translation>
+    </message>
+    <message>
+        <source>Usage: rfid-cli listen PORT [--baud N]
+Card reports the reader sends on the serial port PORT (such as /dev/ttyUSB0), one a
+line, until interrupted (Ctrl+C). --baud N sets the port&apos;s rate (default 9600).
+</source>
+        <translation>Usage: rfid-cli listen PORT [--baud N]
+Card reports the reader sends on the serial port PORT (such as /dev/ttyUSB0), one a
+line, until interrupted (Ctrl+C). --baud N sets the port&apos;s rate (default 9600).
+</translation>
+    </message>
+    <message>
+        <source>Usage: rfid-cli [--reader virtual|hid|PATH] devices
+The readers the library can open now: id (what --device takes), name, USB vendor and product, serial number, path; * marks the one commands go to.
+</source>
+        <translation>Usage: rfid-cli [--reader virtual|hid|PATH] devices
+The readers the library can open now: id (what --device takes), name, USB vendor and product, serial number, path; * marks the one commands go to.
+</translation>
+    </message>
+    <message>
+        <source>devices takes no words.</source>
+        <translation>devices takes no words.</translation>
+    </message>
+    <message>
+        <source>Commands of %1:
+</source>
+        <translation>Commands of %1:
+</translation>
+    </message>
+    <message>
+        <source>%1 has no command &quot;%2&quot; (rfid-cli %1 --help).</source>
+        <translation>%1 has no command &quot;%2&quot; (rfid-cli %1 --help).</translation>
+    </message>
+    <message>
+        <source>no command &quot;%1&quot; (rfid-cli --help lists them).</source>
+        <translation>no command &quot;%1&quot; (rfid-cli --help lists them).</translation>
+    </message>
+    <message>
+        <source>The reader is fixed outside the tool (RFID_HID_DEVICE); %1 is not taken.</source>
+        <translation>The reader is fixed outside the tool (RFID_HID_DEVICE); %1 is not taken.</translation>
+    </message>
+    <message>
+        <source>The reader library does not know the device %1.</source>
+        <translation>The reader library does not know the device %1.</translation>
+    </message>
+    <message>
+        <source>The reader library does not choose devices; %1 is not used.</source>
+        <translation>The reader library does not choose devices; %1 is not used.</translation>
+    </message>
 </context>
 <context>
     <name>rfid::controls</name>
@@ -1314,7 +1675,7 @@
     </message>
 </context>
 <context>
-    <name>rfid::exchangeflow</name>
+    <name>rfid::fields</name>
     <message>
         <source>%1: odd number of hex digits, nothing sent   %2</source>
         <translation>%1: odd number of hex digits, nothing sent   %2</translation>
@@ -1438,6 +1799,18 @@
         <source>data error,please check data..   </source>
         <translation>Data error, please check the data..   </translation>
     </message>
+    <message>
+        <source>Read format false   </source>
+        <translation>Reading the format failed   </translation>
+    </message>
+    <message>
+        <source>Set up format false   </source>
+        <translation>Setting the format failed   </translation>
+    </message>
+    <message>
+        <source>Set Up Success   </source>
+        <translation>Format set   </translation>
+    </message>
 </context>
 <context>
     <name>rfid::iso15693</name>
@@ -1492,6 +1865,80 @@
     <message>
         <source>块安全位状态为：</source>
         <translation>Block security status: </translation>
+    </message>
+    <message>
+        <source>读卡失败   </source>
+        <translation>Read failed   </translation>
+    </message>
+    <message>
+        <source>写卡失败   </source>
+        <translation>Write failed   </translation>
+    </message>
+    <message>
+        <source>锁操作失败   </source>
+        <translation>Lock failed   </translation>
+    </message>
+    <message>
+        <source>选择卡操作失败   </source>
+        <translation>Select failed   </translation>
+    </message>
+    <message>
+        <source>写AFI操作失败   </source>
+        <translation>Write AFI failed   </translation>
+    </message>
+    <message>
+        <source>锁定AFI操作失败   </source>
+        <translation>Lock AFI failed   </translation>
+    </message>
+    <message>
+        <source>写DSFID操作失败   </source>
+        <translation>Write DSFID failed   </translation>
+    </message>
+    <message>
+        <source>锁定DSFID操作失败   </source>
+        <translation>Lock DSFID failed   </translation>
+    </message>
+    <message>
+        <source>读卡块安全位失败   </source>
+        <translation>Reading block security failed   </translation>
+    </message>
+    <message>
+        <source>写卡操作成功   </source>
+        <translation>Write succeeded   </translation>
+    </message>
+    <message>
+        <source>锁操作成功   </source>
+        <translation>Lock succeeded   </translation>
+    </message>
+    <message>
+        <source>选择卡操作成功   </source>
+        <translation>Select succeeded   </translation>
+    </message>
+    <message>
+        <source>写AFI操作成功   </source>
+        <translation>Write AFI succeeded   </translation>
+    </message>
+    <message>
+        <source>锁定AFI操作成功   </source>
+        <translation>Lock AFI succeeded   </translation>
+    </message>
+    <message>
+        <source>写DSFID操作成功   </source>
+        <translation>Write DSFID succeeded   </translation>
+    </message>
+    <message>
+        <source>锁定DSFID操作成功   </source>
+        <translation>Lock DSFID succeeded   </translation>
+    </message>
+    <message>
+        <source>操作失败   </source>
+        <comment>system information</comment>
+        <translation>System information failed   </translation>
+    </message>
+    <message>
+        <source>操作失败   </source>
+        <comment>inventory</comment>
+        <translation>Inventory failed   </translation>
     </message>
 </context>
 <context>
@@ -1614,6 +2061,58 @@
         <source>波特率“%1”不是可选的波特率（9600、19200、38400、57600、115200）之一，未发送   %2</source>
         <translation>Baud rate &quot;%1&quot; is not one of the rates offered (9600, 19200, 38400, 57600, 115200); nothing sent   %2</translation>
     </message>
+    <message>
+        <source>LED-R</source>
+        <translation>LED-R</translation>
+    </message>
+    <message>
+        <source>BUZ</source>
+        <translation>buzzer</translation>
+    </message>
+    <message>
+        <source>LED</source>
+        <translation>LED</translation>
+    </message>
+    <message>
+        <source>波特率设置失败   </source>
+        <translation>Setting the baud rate failed   </translation>
+    </message>
+    <message>
+        <source>波特率设置成功   </source>
+        <translation>Baud rate set   </translation>
+    </message>
+    <message>
+        <source>操作失败        </source>
+        <translation>Operation failed        </translation>
+    </message>
+    <message>
+        <source>读写器地址设置失败   </source>
+        <translation>Setting the reader address failed   </translation>
+    </message>
+    <message>
+        <source>读写器地址设置成功   </source>
+        <translation>Reader address set   </translation>
+    </message>
+    <message>
+        <source>读序列号失败   </source>
+        <translation>Reading the serial number failed   </translation>
+    </message>
+    <message>
+        <source>机器序列号设置失败   </source>
+        <translation>Setting the serial number failed   </translation>
+    </message>
+    <message>
+        <source>机器序列号设置成功   </source>
+        <translation>Serial number set   </translation>
+    </message>
+    <message>
+        <source>设置%1操作失败   </source>
+        <translation>Setting %1 failed   </translation>
+    </message>
+    <message>
+        <source>设置%1操作成功   </source>
+        <translation>Setting %1 succeeded   </translation>
+    </message>
 </context>
 <context>
     <name>rfid::transport</name>
@@ -1668,6 +2167,10 @@
         <source>读卡号操作失败   </source>
         <translation>Reading the card number failed   </translation>
     </message>
+    <message>
+        <source>%1：%2 个字节，最多 %3 个（帧最长 %4 字节），未发送   %5</source>
+        <translation>%1: %2 bytes, at most %3 (a frame is at most %4 bytes), nothing sent   %5</translation>
+    </message>
 </context>
 <context>
     <name>rfid::ultralight</name>
@@ -1694,6 +2197,22 @@
     <message>
         <source>写卡操作成功   </source>
         <translation>Write succeeded   </translation>
+    </message>
+    <message>
+        <source>读卡ID号操作失败   </source>
+        <translation>Reading the card UID failed   </translation>
+    </message>
+    <message>
+        <source>读卡失败   </source>
+        <translation>Read failed   </translation>
+    </message>
+    <message>
+        <source>写卡操作失败   </source>
+        <translation>Write failed   </translation>
+    </message>
+    <message>
+        <source>%1：未选择页，未发送   </source>
+        <translation>%1: no page chosen, nothing sent   </translation>
     </message>
 </context>
 </TS>
