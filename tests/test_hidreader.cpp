@@ -405,6 +405,29 @@ private slots:
         QCOMPARE(got, layout);
     }
 
+    // A reader named by VID:PID opens the interface the device list offers:
+    // not its keyboard, whose LED report would take the frames.
+    void interfaceChoice_data()
+    {
+        using I = rfidhid::Interface;
+        QTest::addColumn<QList<I>>("interfaces");
+        QTest::addColumn<int>("chosen");
+        const I keyboard{0x01, 0x06, true}, mouse{0x01, 0x02, true}, vendor{0xFF00, 0x01, true},
+            bare{0xFF00, 0x01, false};
+        QTest::newRow("keyboard first") << QList<I>{keyboard, vendor} << 1;
+        QTest::newRow("mouse and keypad first") << QList<I>{mouse, I{0x01, 0x07, true}, vendor} << 2;
+        QTest::newRow("vendor first") << QList<I>{vendor, keyboard} << 0;
+        QTest::newRow("only a keyboard carries frames") << QList<I>{bare, keyboard} << 1;
+        QTest::newRow("none carries frames") << QList<I>{bare, I{0x01, 0x06, false}} << -1;
+        QTest::newRow("no interface") << QList<I>{} << -1;
+    }
+    void interfaceChoice()
+    {
+        QFETCH(QList<rfidhid::Interface>, interfaces);
+        QFETCH(int, chosen);
+        QCOMPARE(rfidhid::chooseInterface({interfaces.begin(), interfaces.end()}), chosen);
+    }
+
     void deviceNames_data()
     {
         QTest::addColumn<QString>("text");

@@ -46,6 +46,26 @@ std::string field(std::string text)
 }
 } // namespace
 
+bool isKeyboardOrMouse(unsigned short usagePage, unsigned short usage)
+{
+    return usagePage == 0x01 && (usage == 0x02 || usage == 0x06 || usage == 0x07);
+}
+
+int chooseInterface(const std::vector<Interface> &interfaces)
+{
+    int fallback = -1;
+    for (std::size_t i = 0; i < interfaces.size(); ++i) {
+        const Interface &f = interfaces[i];
+        if (!f.carriesFrames)
+            continue;
+        if (!isKeyboardOrMouse(f.usagePage, f.usage))
+            return int(i);
+        if (fallback < 0)
+            fallback = int(i);
+    }
+    return fallback;
+}
+
 std::optional<DeviceName> parseDeviceName(const std::string &text)
 {
     if (text.empty())

@@ -24,6 +24,19 @@ std::optional<DeviceName> parseDeviceName(const std::string &text);
 // Whether name means the device info describes.
 bool names(const DeviceName &name, const DeviceInfo &info);
 
+// A HID interface (top-level collection) of a device, as far as choosing one
+// to open goes.
+struct Interface {
+    unsigned short usagePage = 0, usage = 0;
+    bool carriesFrames = false;   // input and output reports a frame fits
+};
+// Keyboards and mice have output reports too (their LEDs), but frames are not
+// for them: a reader that types card numbers has another interface for frames.
+bool isKeyboardOrMouse(unsigned short usagePage, unsigned short usage);
+// The index of the interface frames go to: the first that carries frames and
+// is no keyboard or mouse, else the first that carries frames; -1 for none.
+int chooseInterface(const std::vector<Interface> &interfaces);
+
 struct ListedDevice {
     std::string id;     // what selects it again
     std::string label;  // for people: maker and product, or the IDs

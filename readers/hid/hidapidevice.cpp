@@ -101,22 +101,29 @@ bool HidapiDevice::open(const std::string &name, std::vector<std::uint8_t> *desc
 
     std::string path = parsed->path;
     if (path.empty()) {
-        // A reader may have several interfaces: take the first that has
-        // input and output reports.
+        // A reader may have several interfaces: the one the device list
+        // would offer, not its keyboard.
         hid_device_info *all = hid_enumerate(parsed->vendor, parsed->product);
         bool present = false;
-        for (hid_device_info *d = all; d && path.empty(); d = d->next) {
+        std::vector<Interface> interfaces;
+        std::vector<std::string> paths;
+        std::vector<std::vector<std::uint8_t>> descriptors;
+        for (hid_device_info *d = all; d; d = d->next) {
             if (!parsed->serial.empty() && utf8(d->serial_number) != parsed->serial)
                 continue;
             present = true;
             std::vector<std::uint8_t> candidate;
             std::string ignored;
-            if (d->path && readDescriptor(d->path, &candidate, &ignored) && reportLayout(candidate, &ignored)) {
-                path = d->path;
-                *descriptor = std::move(candidate);
-            }
+            const bool fits = d->path && readDescriptor(d->path, &candidate, &ignored) && reportLayout(candidate, &ignored);
+            interfaces.push_back({d->usage_page, d->usage, fits});
+            paths.push_back(d->path ? d->path : "");
+            descriptors.push_back(std::move(candidate));
         }
         hid_free_enumeration(all);
+        if (const int chosen = chooseInterface(interfaces); chosen >= 0) {
+            path = paths[std::size_t(chosen)];
+            *descriptor = std::move(descriptors[std::size_t(chosen)]);
+        }
         if (path.empty()) {
             *error = present ? "no interface of reader " + name + " has input and output reports"
                              : "no reader " + name + " is plugged in";
@@ -152,9 +159,7 @@ std::vector<DeviceInfo> HidapiDevice::enumerate()
         return out;
     hid_device_info *all = hid_enumerate(0, 0);
     for (hid_device_info *d = all; d; d = d->next) {
-        // A keyboard or mouse also has output reports (its LEDs); frames are
-        // not for it. A reader that types card numbers lists its other interface.
-        if (d->usage_page == 0x01 && (d->usage == 0x02 || d->usage == 0x06 || d->usage == 0x07))
+        if (isKeyboardOrMouse(d->usage_page, d->usage))
             continue;
         std::vector<std::uint8_t> descriptor;
         std::string ignored;
