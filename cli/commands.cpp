@@ -2,6 +2,7 @@
 
 #include <QJsonArray>
 
+#include "cli/texts.h"
 #include "link/frame.h"
 #include "link/hextext.h"
 #include "link/timestamp.h"
@@ -12,7 +13,6 @@
 #include "protocol/readersettings.h"
 #include "protocol/typeb.h"
 #include "protocol/ultralight.h"
-#include "cli/texts.h"
 
 namespace rfid::cli {
 
