@@ -5,11 +5,12 @@ _rfid_cli()
     local cur prev words cword
     _init_completion || return
 
-    local globals="--reader --device --address --field --json --repeat --interval --help --version"
+    local globals="--reader --device --address --field --json --repeat --interval --lang --help --version"
     case $prev in
         --reader) COMPREPLY=($(compgen -W "virtual hid" -- "$cur")); compopt -o default; return ;;
         --field) _filedir; return ;;
         --repeat) COMPREPLY=($(compgen -W "forever" -- "$cur")); return ;;
+        --lang) COMPREPLY=($(compgen -W "zh en" -- "$cur")); return ;;
         --to) COMPREPLY=($(compgen -W "flipper pm3-json raw eml mct" -- "$cur")); return ;;
         --flags) COMPREPLY=($(compgen -W "ti philips uid other" -- "$cur")); return ;;
         --buzzer) COMPREPLY=($(compgen -W "big small" -- "$cur")); return ;;
@@ -21,14 +22,16 @@ _rfid_cli()
     local i command=()
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
-            --reader | --device | --address | --field | --repeat | --interval) ((i++)) ;;
+            --reader | --device | --address | --field | --repeat | --interval | --lang) ((i++)) ;;
             -*) ;;
             *) command+=("${words[i]}") ;;
         esac
     done
 
+    # The help in its source texts, whose headings this reads, whatever
+    # language the operator chose.
     local help
-    help=$("${words[0]}" --help 2>/dev/null)
+    help=$("${words[0]}" --lang zh --help 2>/dev/null)
     local families
     families=$(sed -n '/^Commands:/,/^$/p' <<<"$help" | awk 'NF && $1 != "Commands:" {print $1}' | sort -u)
 
@@ -66,7 +69,7 @@ _rfid_cli()
     fi
     if [[ $cur == -* ]]; then
         local options
-        options=$("${words[0]}" "${command[0]}" "${command[1]}" --help 2>/dev/null | awk '$1 ~ /^--/ {print $1}')
+        options=$("${words[0]}" --lang zh "${command[0]}" "${command[1]}" --help 2>/dev/null | awk '$1 ~ /^--/ {print $1}')
         COMPREPLY=($(compgen -W "$options $globals" -- "$cur"))
     fi
 }

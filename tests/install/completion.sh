@@ -28,5 +28,7 @@ expect "active passive" reader mode ""
 expect "read set" reader serial ""
 expect "convert show" dump ""
 expect "ti philips uid other" iso15693 read --flags ""
+expect "zh en" --lang ""
+expect "read write value-init inc dec card-number halt" --lang en classic ""
 expect "hex8-rev hex8" format set hex8
 exit $status
