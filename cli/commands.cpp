@@ -175,7 +175,7 @@ Built formatSet(const Args &a)
         if (auto line = oddField({{QCoreApplication::translate("rfid::OutputFormatPage", "User-defined byte (Edit23)"), userByte}},
                                  Language::English))
             return refuse(*line);
-        c.userByte = hexToBytes(userByte);
+        c.userByte = HexPart::typed(userByte);
     }
     return planned(format::set(c), 300,
                    judge(format::setOutcomeTexts(), done(format::setDoneText())));
@@ -202,7 +202,7 @@ struct IdentityRow {
     QString (*setDone)();
     LogLines (settings::Identity::*lines)(const QString &) const;
     QByteArray settings::Identity::*value;
-    Request (*set)(const QByteArray &);
+    Request (*set)(const HexPart &);
 };
 
 std::function<Built(const Args &)> identity(const IdentityRow &row)
@@ -223,7 +223,7 @@ std::function<Built(const Args &)> identity(const IdentityRow &row)
         const QString value = a.positional.value(1);
         if (auto line = oddField({{fieldName(windowText("rfid::SystemPage", row.field), QLatin1String(row.edit)), value}}))
             return refuse(*line);
-        return planned(row.set(hexToBytes(value)), 300, judge({row.setFailure()}, done(row.setDone())));
+        return planned(row.set(HexPart::typed(value)), 300, judge({row.setFailure()}, done(row.setDone())));
     };
 }
 
@@ -253,7 +253,7 @@ std::function<Built(const Args &)> indicator(const IndicatorRow &row)
         if (auto line = oddField({{fieldName(periodName, QLatin1String(row.periodEdit)), period},
                                   {fieldName(countName, QLatin1String(row.countEdit)), count}}))
             return refuse(*line);
-        return planned(settings::indicator(row.which, hexToBytes(period), hexToBytes(count)), 300,
+        return planned(settings::indicator(row.which, HexPart::typed(period), HexPart::typed(count)), 300,
                        judge({settings::indicatorFailureText(row.which)}, done(settings::indicatorDoneText(row.which))));
     };
 }
@@ -274,7 +274,7 @@ Built readerMode(const Args &a)
 classic::Access access(const Args &a, const QString &key)
 {
     return {a.has(QStringLiteral("all")) ? classic::RequestMode::All : classic::RequestMode::Idle,
-            a.has(QStringLiteral("key-b")) ? classic::KeyType::B : classic::KeyType::A, hexToBytes(key)};
+            a.has(QStringLiteral("key-b")) ? classic::KeyType::B : classic::KeyType::A, HexPart::typed(key)};
 }
 
 QJsonArray blockList(const QByteArray &blocks)
@@ -294,7 +294,7 @@ Built classicRead(const Args &a)
                               {fieldName(QCoreApplication::translate("rfid::ClassicPage", "起始块"), row), start},
                               {fieldName(QCoreApplication::translate("rfid::ClassicPage", "密钥"), row), key}}))
         return refuse(*line);
-    return planned(classic::readBlocks(access(a, key), hexToBytes(count), hexToBytes(start)), 500,
+    return planned(classic::readBlocks(access(a, key), HexPart::typed(count), HexPart::typed(start)), 500,
                    judge({classic::failureText()}, decoded<classic::BlocksRead>([](const classic::BlocksRead &b) {
                              return QJsonObject{{"uid", hex(b.cardNumber)}, {"blocks", blockList(b.blocks)}};
                          })));
@@ -310,7 +310,7 @@ Built classicWrite(const Args &a)
                               {fieldName(QCoreApplication::translate("rfid::ClassicPage", "密钥"), row), key},
                               {fieldName(QCoreApplication::translate("rfid::ClassicPage", "块数据"), row), data}}))
         return refuse(*line);
-    return planned(classic::writeBlocks(access(a, key), hexToBytes(count), hexToBytes(start), hexToBytes(data)), 500,
+    return planned(classic::writeBlocks(access(a, key), HexPart::typed(count), HexPart::typed(start), HexPart::typed(data)), 500,
                    judge({classic::failureText()}, decoded<classic::BlocksWritten>([](const classic::BlocksWritten &b) {
                              return QJsonObject{{"uid", hex(b.cardNumber)}};
                          })));
@@ -335,7 +335,7 @@ std::function<Built(const Args &)> classicValue(classic::ValueOp op, const char 
                 : decoded<classic::ValueChanged>([](const classic::ValueChanged &v) {
                       return QJsonObject{{"uid", hex(v.cardNumber)}, {"value", hex(v.remaining)}};
                   });
-        return planned(classic::value(op, access(a, key), hexToBytes(sector), hexToBytes(value)), 500,
+        return planned(classic::value(op, access(a, key), HexPart::typed(sector), HexPart::typed(value)), 500,
                        judge({classic::failureText()}, success));
     };
 }
@@ -408,7 +408,7 @@ Built ultralightWrite(const Args &a)
         return refuse(refusal);
     if (auto line = oddField({{fieldName(QCoreApplication::translate("rfid::UltralightPage", "页数据"), row), data}}))
         return refuse(*line);
-    return planned(ultralight::writePage(modeOf(a), *p, hexToBytes(data)), 500,
+    return planned(ultralight::writePage(modeOf(a), *p, HexPart::typed(data)), 500,
                    judge({ultralight::writeFailureText()},
                          decoded<ultralight::PageWritten>([](const ultralight::PageWritten &w) {
                              return QJsonObject{{"uid", hex(w.cardNumber)}};
@@ -440,7 +440,7 @@ Built typebAttrib(const Args &a)
     const QString cardId = a.value(QStringLiteral("card-id"));
     if (auto line = oddField({{fieldName(QCoreApplication::translate("rfid::TypeBPage", "卡ID号码"), QStringLiteral("Edit76")), cardId}}))
         return refuse(*line);
-    return planned(typeb::attrib(hexToBytes(cardId)), 500, judge({typeb::failedText()}, done(typeb::attribDoneText())));
+    return planned(typeb::attrib(HexPart::typed(cardId)), 500, judge({typeb::failedText()}, done(typeb::attribDoneText())));
 }
 
 Built typebExchange(const Args &a)
@@ -449,9 +449,9 @@ Built typebExchange(const Args &a)
     const QString name = fieldName(QCoreApplication::translate("rfid::TypeBPage", "数据"), QStringLiteral("Edit77"));
     if (auto line = oddField({{name, data}}))
         return refuse(*line);
-    const QByteArray bytes = hexToBytes(data);
-    if (bytes.size() > typeb::kMaxExchangeData)
-        return refuse(typeb::tooLongLine(name, bytes.size(), timeStamp()));
+    const HexPart bytes = HexPart::typed(data);
+    if (bytes.bytes.size() > typeb::kMaxExchangeData)
+        return refuse(typeb::tooLongLine(name, bytes.bytes.size(), timeStamp()));
     // The exchange judges its answer by its own rule: any status but 00 fails.
     return planned(typeb::dataExchange(bytes), 600, [](const Response &r, const QString &time) {
         const typeb::ExchangeAnswer x = typeb::ExchangeAnswer::from(r);
@@ -599,7 +599,7 @@ std::function<Built(const Args &)> isoRow(const IsoRow &row)
                 // The page's field name: its label in its row, then its object name.
                 const QString label = windowText("rfid::Iso15693Page", f.label).trimmed();
                 sent.append({fieldName(label + QStringLiteral(" (") + caption + u')', QLatin1String(f.edit)), text});
-                values.insert(p, hexToBytes(text));
+                values.insert(p, HexPart::typed(text));
             }
         }
         if (auto line = oddField(sent))

@@ -21,7 +21,7 @@ namespace rfid {
 classic::Access ClassicPage::ModePair::access(const QString &key) const
 {
     return {all->isChecked() ? classic::RequestMode::All : classic::RequestMode::Idle,
-            keyB->isChecked() ? classic::KeyType::B : classic::KeyType::A, hexToBytes(key)};
+            keyB->isChecked() ? classic::KeyType::B : classic::KeyType::A, HexPart::typed(key)};
 }
 
 namespace {
@@ -202,7 +202,7 @@ void ClassicPage::Button8Click()
                               {fieldName(tr("起始块"), row), start},
                               {fieldName(tr("密钥"), row), key}}))
         return;
-    run(m_host, classic::readBlocks(m_readMode.access(key), hexToBytes(count), hexToBytes(start)), 500,
+    run(m_host, classic::readBlocks(m_readMode.access(key), HexPart::typed(count), HexPart::typed(start)), 500,
         judge({classic::failureText()}, linesOf<classic::BlocksRead>));
 }
 
@@ -217,7 +217,7 @@ void ClassicPage::Button9Click()
                               {fieldName(tr("块数据"), row), data}}))
         return;
     run(m_host,
-        classic::writeBlocks(m_writeMode.access(key), hexToBytes(count), hexToBytes(start), hexToBytes(data)), 500,
+        classic::writeBlocks(m_writeMode.access(key), HexPart::typed(count), HexPart::typed(start), HexPart::typed(data)), 500,
         judge({classic::failureText()}, linesOf<classic::BlocksWritten>));
 }
 
@@ -248,7 +248,7 @@ void ClassicPage::valueClick(classic::ValueOp op, const ValueRow &row)
         return;
     const SuccessLines success = op == classic::ValueOp::Initialise ? SuccessLines(linesOf<classic::ValueInitialised>)
                                                                      : SuccessLines(linesOf<classic::ValueChanged>);
-    run(m_host, classic::value(op, row.mode.access(key), hexToBytes(sector), hexToBytes(value)), 500,
+    run(m_host, classic::value(op, row.mode.access(key), HexPart::typed(sector), HexPart::typed(value)), 500,
         judge({classic::failureText()}, success));
 }
 

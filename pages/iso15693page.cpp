@@ -189,7 +189,7 @@ void Iso15693Page::runRow(const Row &row)
         // Named in the current language, whichever it was at start.
         const auto f = std::find_if(entry.fields.begin(), entry.fields.end(), [p](const FieldEntry &s) { return s.param == p; });
         sent.append({fieldName(inRow(tr(f->label), tr(entry.caption)), edit->objectName()), edit->text()});
-        values.insert(p, hexToBytes(edit->text()));
+        values.insert(p, HexPart::typed(edit->text()));
     }
     if (!fieldsWhole(m_host, sent))
         return;

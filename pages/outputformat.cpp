@@ -151,7 +151,7 @@ void OutputFormatPage::Button24Click()
         const QString userByte = m_userByte->text();
         if (!fieldsWhole(m_host, {{tr("User-defined byte (Edit23)"), userByte}}, Language::English))
             return;
-        c.userByte = hexToBytes(userByte);
+        c.userByte = HexPart::typed(userByte);
     }
     run(m_host, format::set(c), 300, judge(format::setOutcomeTexts(), done(format::setDoneText())));
 }

@@ -183,7 +183,7 @@ void SystemPage::Button11Click()
 {
     if (!fieldsWhole(m_host, {{nameOf(tr("重设置机器ID号"), m_address), m_address->text()}}))
         return;
-    run(m_host, settings::setAddress(hexToBytes(m_address->text())), 300,
+    run(m_host, settings::setAddress(HexPart::typed(m_address->text())), 300,
         judge({settings::addressFailureText()}, done(settings::addressDoneText())));
 }
 
@@ -198,7 +198,7 @@ void SystemPage::Button13Click()
 {
     if (!fieldsWhole(m_host, {{nameOf(tr("重设置机器序列号"), m_serial), m_serial->text()}}))
         return;
-    run(m_host, settings::setSerial(hexToBytes(m_serial->text())), 300,
+    run(m_host, settings::setSerial(HexPart::typed(m_serial->text())), 300,
         judge({settings::serialFailureText()}, done(settings::serialDoneText())));
 }
 
@@ -207,7 +207,7 @@ void SystemPage::indicator(settings::Indicator which, QLineEdit *period, QLineEd
     if (!fieldsWhole(m_host, {{nameOf(what + tr(" 周期"), period), period->text()},
                               {nameOf(what + tr(" 次数"), count), count->text()}}))
         return;
-    run(m_host, settings::indicator(which, hexToBytes(period->text()), hexToBytes(count->text())), 300,
+    run(m_host, settings::indicator(which, HexPart::typed(period->text()), HexPart::typed(count->text())), 300,
         judge({settings::indicatorFailureText(which)}, done(settings::indicatorDoneText(which))));
 }
 

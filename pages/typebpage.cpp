@@ -102,7 +102,7 @@ void TypeBPage::Button33Click()
     const QString cardId = m_cardId->text();
     if (!fieldsWhole(m_host, {{fieldName(tr("卡ID号码"), m_cardId->objectName()), cardId}}))
         return;
-    run(m_host, typeb::attrib(hexToBytes(cardId)), 500, judge({typeb::failedText()}, done(typeb::attribDoneText())));
+    run(m_host, typeb::attrib(HexPart::typed(cardId)), 500, judge({typeb::failedText()}, done(typeb::attribDoneText())));
 }
 
 void TypeBPage::Button36Click()
@@ -111,9 +111,9 @@ void TypeBPage::Button36Click()
     const QString name = fieldName(tr("数据"), m_data->objectName());
     if (!fieldsWhole(m_host, {{name, data}}))
         return;
-    const QByteArray bytes = hexToBytes(data);
-    if (bytes.size() > typeb::kMaxExchangeData) {
-        m_host.log(typeb::tooLongLine(name, bytes.size(), timeStamp()));
+    const HexPart bytes = HexPart::typed(data);
+    if (bytes.bytes.size() > typeb::kMaxExchangeData) {
+        m_host.log(typeb::tooLongLine(name, bytes.bytes.size(), timeStamp()));
         return;
     }
     // The exchange judges its answer by its own rule, so every outcome is its.

@@ -157,7 +157,7 @@ void UltralightPage::Button54Click()
     const QString data = m_data->text();
     if (!page || !fieldsWhole(m_host, {{fieldName(tr("页数据"), tr("写卡")), data}}))
         return;
-    run(m_host, ultralight::writePage(modeOf(m_writeAll), *page, hexToBytes(data)), 500,
+    run(m_host, ultralight::writePage(modeOf(m_writeAll), *page, HexPart::typed(data)), 500,
         judge({ultralight::writeFailureText()}, linesOf<ultralight::PageWritten>));
 }
 

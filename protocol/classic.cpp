@@ -12,12 +12,12 @@ quint8 Access::modeByte() const
     return (mode == RequestMode::All ? 0x01 : 0x00) | (keyType == KeyType::B ? 0x02 : 0x00);
 }
 
-Request readBlocks(const Access &a, const QByteArray &count, const QByteArray &start)
+Request readBlocks(const Access &a, const HexPart &count, const HexPart &start)
 {
     return request(ReadBlocks, {byte(a.modeByte()), count, start, a.key});
 }
 
-Request writeBlocks(const Access &a, const QByteArray &count, const QByteArray &start, const QByteArray &data)
+Request writeBlocks(const Access &a, const HexPart &count, const HexPart &start, const HexPart &data)
 {
     return request(WriteBlocks, {byte(a.modeByte()), count, start, a.key, data});
 }
@@ -32,7 +32,7 @@ Request halt()
     return request(Halt);
 }
 
-Request value(ValueOp op, const Access &a, const QByteArray &sector, const QByteArray &amount)
+Request value(ValueOp op, const Access &a, const HexPart &sector, const HexPart &amount)
 {
     return request(quint8(op), {byte(a.modeByte()), sector, a.key, amount});
 }

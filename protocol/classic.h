@@ -32,20 +32,20 @@ enum class KeyType : quint8 { A, B };
 struct Access {
     RequestMode mode = RequestMode::Idle;
     KeyType keyType = KeyType::A;
-    QByteArray key;
+    HexPart key;
 
     // Bit 0: request mode (1 All); bit 1: key type (1 key B).
     quint8 modeByte() const;
 };
 
 // Block count and start block, then the key (and the block data for a write).
-Request readBlocks(const Access &access, const QByteArray &count, const QByteArray &start);
-Request writeBlocks(const Access &access, const QByteArray &count, const QByteArray &start, const QByteArray &data);
+Request readBlocks(const Access &access, const HexPart &count, const HexPart &start);
+Request writeBlocks(const Access &access, const HexPart &count, const HexPart &start, const HexPart &data);
 // The request code is REQA for Idle and WUPA for All, not the mode byte.
 Request readCardNumber(RequestMode mode, bool halt);
 Request halt();
 // Sector, key, then the value or amount as typed.
-Request value(ValueOp op, const Access &access, const QByteArray &sector, const QByteArray &amount);
+Request value(ValueOp op, const Access &access, const HexPart &sector, const HexPart &amount);
 
 // The outcome texts of the pages' Type A commands, in the current language.
 QString failureText();

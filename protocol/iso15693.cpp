@@ -44,8 +44,11 @@ QList<Param> paramsOf(Command command, Flags flags)
 Request request(Command command, Flags flags, const Params &values)
 {
     Request r = rfid::request(command, {byte(quint8(flags))});
-    for (Param p : paramsOf(command, flags))
-        r.params += values.value(p);
+    for (Param p : paramsOf(command, flags)) {
+        const HexPart part = values.value(p);
+        r.params += part.bytes;
+        r.digits += part.digits;
+    }
     return r;
 }
 

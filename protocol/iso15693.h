@@ -47,7 +47,7 @@ QList<FlagItem> flagItems();
 
 // A command's parameters by role.
 enum class Param { FirstBlock, BlockCount, Block, Uid, Afi, Dsfid, Data };
-using Params = QHash<Param, QByteArray>;
+using Params = QHash<Param, HexPart>;
 
 // The parameters a command carries with these flags, in frame order. The UID
 // goes only when the flags address a card, except for Select, which always

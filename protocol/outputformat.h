@@ -34,7 +34,7 @@ struct Choice {
     bool comma = false;
     bool enter = false;
     bool bigBuzzer = true;
-    std::optional<QByteArray> userByte;   // sent when chosen, else 00
+    std::optional<HexPart> userByte;   // sent when chosen, else 00
 };
 
 // Set: code, ; ? , Enter flags, buzzer, 01, user-defined byte.

@@ -31,24 +31,26 @@ Request setBaudRate(quint8 code)
     return request(SetBaudRate, {byte(code)});
 }
 
-Request setAddress(const QByteArray &address)
+Request setAddress(const HexPart &address)
 {
     return request(SetAddress, {address});
 }
 
-Request setSerial(const QByteArray &serial)
+Request setSerial(const HexPart &serial)
 {
     return request(SetSerial, {serial});
 }
 
-Request indicator(Indicator which, const QByteArray &period, const QByteArray &count)
+Request indicator(Indicator which, const HexPart &period, const HexPart &count)
 {
     return request(quint8(which), {period, count});
 }
 
 Request readingMode(bool active)
 {
-    return request(ReadingMode, {byte(active ? 0x01 : 0x02)});
+    Request r = request(ReadingMode, {byte(active ? 0x01 : 0x02)});
+    r.digits.replace(0, 2, QStringLiteral("0f"));   // the page writes this code in lower case
+    return r;
 }
 
 Request read()

@@ -36,9 +36,9 @@ std::span<const BaudRate> baudRates();
 std::optional<quint8> baudCode(const QString &text);
 
 Request setBaudRate(quint8 code);
-Request setAddress(const QByteArray &address);
-Request setSerial(const QByteArray &serial);
-Request indicator(Indicator which, const QByteArray &period, const QByteArray &count);
+Request setAddress(const HexPart &address);
+Request setSerial(const HexPart &serial);
+Request indicator(Indicator which, const HexPart &period, const HexPart &count);
 Request readingMode(bool active);
 Request read();
 

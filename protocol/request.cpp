@@ -6,16 +6,31 @@
 
 namespace rfid {
 
-QString Request::text() const
+HexPart::HexPart(const QByteArray &b)
+    : bytes(b)
+    , digits(bytesToHex(b))
 {
-    return byteHex(code) + bytesToHex(params);
 }
 
-Request request(quint8 code, std::initializer_list<QByteArray> parts)
+HexPart HexPart::typed(const QString &text)
 {
-    Request r{code, {}};
-    for (const QByteArray &p : parts)
-        r.params += p;
+    HexPart p(hexToBytes(text));
+    p.digits = hexDigits(text);
+    return p;
+}
+
+QString Request::text() const
+{
+    return digits.isEmpty() ? byteHex(code) + bytesToHex(params) : digits;
+}
+
+Request request(quint8 code, std::initializer_list<HexPart> parts)
+{
+    Request r{code, {}, byteHex(code)};
+    for (const HexPart &p : parts) {
+        r.params += p.bytes;
+        r.digits += p.digits;
+    }
     return r;
 }
 

@@ -13,20 +13,34 @@ namespace rfid {
 
 struct Response;
 
+// A parameter part: its bytes, and its hex digits as they stand where the
+// operator typed them (the debug echo shows the command so). Bytes the program
+// makes show their digits in upper case.
+struct HexPart {
+    QByteArray bytes;
+    QString digits;
+
+    HexPart(const QByteArray &b = {});
+    // The hex digits of text, other characters dropped, letter case kept.
+    static HexPart typed(const QString &text);
+};
+
 // A command for the reader: its code and parameter bytes. The session frames
 // it with the reader address. Parameters the operator typed go as typed, however
 // many bytes they hold: the reader judges them.
 struct Request {
     quint8 code = 0;
     QByteArray params;
+    QString digits;   // code and parameters as Send gets them; empty: upper case from the bytes
 
     // Code and parameters as hex text, the command Send frames.
     QString text() const;
-    bool operator==(const Request &) const = default;
+    // The bytes are the command; the digits' letter case is only how it shows.
+    bool operator==(const Request &other) const { return code == other.code && params == other.params; }
 };
 
 // A request from its code and parameter parts, appended in order.
-Request request(quint8 code, std::initializer_list<QByteArray> parts = {});
+Request request(quint8 code, std::initializer_list<HexPart> parts = {});
 // One byte as a parameter part.
 QByteArray byte(quint8 value);
 

@@ -14,14 +14,14 @@ Request cardRequest()
     return request(CardRequest);
 }
 
-Request attrib(const QByteArray &cardId)
+Request attrib(const HexPart &cardId)
 {
     return request(Attrib, {cardId});
 }
 
-Request dataExchange(const QByteArray &data)
+Request dataExchange(const HexPart &data)
 {
-    return request(DataExchange, {byte(quint8(data.size())), data});
+    return request(DataExchange, {byte(quint8(data.bytes.size())), data});
 }
 
 Request readIdNumber()

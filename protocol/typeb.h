@@ -25,9 +25,9 @@ enum Code : quint8 {
 constexpr int kMaxExchangeData = 248;
 
 Request cardRequest();
-Request attrib(const QByteArray &cardId);
+Request attrib(const HexPart &cardId);
 // N, then the N data bytes.
-Request dataExchange(const QByteArray &data);
+Request dataExchange(const HexPart &data);
 Request readIdNumber();
 Request readFileIdNumber();
 

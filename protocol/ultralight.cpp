@@ -33,7 +33,7 @@ Request readPage(RequestMode mode, quint8 page)
     return request(ReadPage, {modeByte(mode), byte(page)});
 }
 
-Request writePage(RequestMode mode, quint8 page, const QByteArray &data)
+Request writePage(RequestMode mode, quint8 page, const HexPart &data)
 {
     return request(WritePage, {modeByte(mode), byte(0x01), byte(page), data});
 }

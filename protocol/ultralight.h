@@ -21,7 +21,7 @@ std::optional<quint8> pageNumber(const QString &item);
 Request readSerial(RequestMode mode);
 Request readPage(RequestMode mode, quint8 page);
 // One page, where the block write carries its block count.
-Request writePage(RequestMode mode, quint8 page, const QByteArray &data);
+Request writePage(RequestMode mode, quint8 page, const HexPart &data);
 
 // The outcome texts of the page commands, in the current language.
 QString serialFailureText();

@@ -282,6 +282,37 @@ private slots:
         QCOMPARE(w.lines(), QStringList({"发送...AA0a018388BB", "接收..."}));
     }
 
+    // A page command's echo shows its digits as they stand: the fields as
+    // typed (letter case kept, other characters dropped), the reading-mode
+    // code as the page writes it.
+    void echoShowsDigitsAsTyped_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("echo");
+        QTest::newRow("reading mode") << "" << "" << "Button52" << "AA00020f010CBB";
+        QTest::newRow("address") << "Edit4" << "1f" << "Button11" << "AA0002801f9DBB";
+        QTest::newRow("key with blanks") << "ComboBox4" << "ff ff ff ff ff ff" << "Button8"
+                                         << "AA000A20000410ffffffffffff3EBB";
+        QTest::newRow("exchange data") << "Edit77" << "0a-0b" << "Button36" << "AA00040D020a0b0ABB";
+    }
+    void echoShowsDigitsAsTyped()
+    {
+        QFETCH(QString, edit);
+        QFETCH(QString, text);
+        QFETCH(QString, button);
+        QFETCH(QString, echo);
+        Window w(scriptedPath());
+        Scripted script;
+        if (!edit.isEmpty())
+            w.setText(edit, text);
+        w.check(QStringLiteral("RadioButton4"));
+        w.click(button);
+        QCOMPARE(w.lines().value(0), QStringLiteral("发送...") + echo);
+        QCOMPARE(script.requestsHex().value(0).remove(u' '), echo.toUpper());
+    }
+
     // Each outcome of the standard exchange, through Set on the output format page.
     void outcomes_data()
     {
