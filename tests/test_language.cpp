@@ -5,10 +5,12 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QSettings>
 #include <QStandardPaths>
@@ -157,6 +159,62 @@ private slots:
             QCOMPARE(w.find(named[i])->accessibleName(), chinese[i]);
         w.click(QStringLiteral("Button36"));
         QCOMPARE(w.takeLines(), QStringList{"数据（Edit77）：十六进制数字个数为奇数，未发送   <time>"});
+    }
+
+    // In English no Chinese is left: not in a caption, hint or name of any
+    // widget or menu, nor in a line that any page command or refusal logs.
+    void noChineseLeftInEnglish()
+    {
+        const QRegularExpression chinese(QStringLiteral("[\\x{3000}-\\x{303F}\\x{4E00}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
+        Window w(virtualPath());
+        chooseLanguage(w, "LanguageEnglish");
+        QStringList found;
+        int lines = 0;
+        auto look = [&](const QString &where, const QString &text) {
+            if (where.endsWith(QLatin1String(" logs")))
+                ++lines;
+            if (text.contains(chinese))
+                found << where + QStringLiteral(": ") + text;
+        };
+        for (QWidget *widget : w.form().findChildren<QWidget *>()) {
+            const QString name = widget->objectName();
+            look(name + QStringLiteral(" tool tip"), widget->toolTip());
+            look(name + QStringLiteral(" accessible name"), widget->accessibleName());
+            look(name + QStringLiteral(" accessible description"), widget->accessibleDescription());
+            if (qobject_cast<QLabel *>(widget) || qobject_cast<QAbstractButton *>(widget) || qobject_cast<QGroupBox *>(widget))
+                look(name, captionOf(widget));
+            if (auto *tabs = qobject_cast<QTabWidget *>(widget))
+                for (int i = 0; i < tabs->count(); ++i)
+                    look(name + QStringLiteral(" tab"), tabs->tabText(i));
+            if (auto *menu = qobject_cast<QMenu *>(widget))
+                for (QAction *a : menu->actions())
+                    if (a->objectName() != QLatin1String("LanguageChinese"))   // named in its own language
+                        look(name + QStringLiteral(" item"), a->text());
+        }
+        for (QAction *a : w.form().menuBar()->actions())
+            look(QStringLiteral("menu bar"), a->text());
+
+        // Every command of every page, then again with every field odd.
+        auto *pages = w.find<QTabWidget>(QStringLiteral("PageControl1"));
+        auto clickAll = [&] {
+            // The console's buttons open file dialogs; its lines are the session's.
+            const QWidget *console = w.find(QStringLiteral("GroupBox5"));
+            for (QPushButton *b : pages->findChildren<QPushButton *>()) {
+                if (!b->isEnabled() || console->isAncestorOf(b))
+                    continue;
+                w.takeLines();
+                w.click(b->objectName());
+                for (const QString &line : w.takeLines())
+                    look(b->objectName() + QStringLiteral(" logs"), line);
+            }
+        };
+        clickAll();
+        for (QLineEdit *e : pages->findChildren<QLineEdit *>())
+            if (!e->isReadOnly() && e->isEnabled())
+                e->setText(QStringLiteral("123"));
+        clickAll();
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+        QVERIFY2(lines > 100, qPrintable(QString::number(lines)));
     }
 
     void choiceRememberedOptionNot()
