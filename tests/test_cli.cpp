@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -504,6 +505,24 @@ private slots:
         QCOMPARE(firstLine(cli(QStringList{"--lang", "zh"} + cases[0].args, {failure})), cases[0].zh);
         settings.remove(QStringLiteral("ui/language"));
         settings.sync();
+
+        // Every command in English on the virtual reader, its help too: no Chinese left.
+        const QRegularExpression chinese(QStringLiteral("[\\x{3000}-\\x{303F}\\x{4E00}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
+        const QStringList every = {
+            "format read", "format set hex8", "format list", "reader baud 1200", "reader address", "reader serial",
+            "reader address set 0", "reader led", "reader mode active", "classic read", "classic write",
+            "classic inc --value 1", "classic card-number", "classic halt", "ultralight serial", "ultralight read",
+            "ultralight write --data 1", "ultralight read --page x", "typeb request", "typeb attrib", "typeb exchange",
+            "typeb id", "typeb anticollision", "iso15693 inventory", "iso15693 read", "iso15693 write --flags uid",
+            "iso15693 select", "iso15693 afi --afi 1", "iso15693 info", "iso15693 security", "raw AA0003850178ffBB",
+            "raw AA00", "devices", "nosuch", "classic nosuch", "classic read --nosuch"};
+        for (const QString &words : every) {
+            for (const QStringList &extra : {QStringList(), QStringList{"--help"}, QStringList{"--json"}}) {
+                const Run r = cli(QStringList{"--lang", "en", "--reader", "virtual"} + words.split(u' ') + extra, {},
+                                  false);
+                QVERIFY2(!(r.out + r.err).contains(chinese), qPrintable(words + u'\n' + r.out + r.err));
+            }
+        }
 
         const Run bad = cli({"--lang", "fr", "classic", "read"});
         QCOMPARE(bad.exit, 3);
