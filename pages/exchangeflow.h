@@ -32,7 +32,7 @@ void run(ReaderSession &session, const Request &request, int waitMs, const Judge
 void logLines(ReaderSession &session, const QStringList &lines);
 
 // Logs the refusal of a field with an odd number of hex digits (oddFieldLine).
-// True when all fields hold whole bytes, whose bytes hexToBytes then gives.
+// True when all fields hold whole bytes, which HexPart::typed then takes.
 bool fieldsWhole(ReaderSession &session, const QList<Field> &fields, Language language = Language::Chinese);
 
 } // namespace rfid

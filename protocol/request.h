@@ -3,9 +3,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
-#include <QList>
 #include <initializer_list>
 #include <optional>
 
