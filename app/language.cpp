@@ -29,6 +29,17 @@ QString languageCode(UiLanguage language)
     return language == UiLanguage::English ? QStringLiteral("en") : QStringLiteral("zh");
 }
 
+std::optional<UiLanguage> languageOption(const QStringList &arguments)
+{
+    for (int i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--lang"))
+            return languageFromCode(arguments.value(i + 1));
+        if (arguments[i].startsWith(QLatin1String("--lang=")))
+            return languageFromCode(arguments[i].mid(7));
+    }
+    return std::nullopt;
+}
+
 UiLanguage rememberedLanguage()
 {
     return languageFromCode(settings().value(QLatin1String(kSettingsKey)).toString()).value_or(UiLanguage::Chinese);

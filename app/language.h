@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QTranslator;
@@ -15,6 +16,9 @@ enum class UiLanguage { Chinese, English };
 // "zh" / "en" as on the command line; nothing for any other text.
 std::optional<UiLanguage> languageFromCode(const QString &code);
 QString languageCode(UiLanguage language);
+// The language "--lang X" or "--lang=X" names among the arguments; nothing
+// when none does or its code is none of the above.
+std::optional<UiLanguage> languageOption(const QStringList &arguments);
 
 // The choice made in the Language menu, kept in the user's settings; Chinese
 // when none was made, whatever the system locale.

@@ -231,18 +231,6 @@ QString parseCommand(const Command &c, const QStringList &words, Args *a)
     return {};
 }
 
-// The language --lang names, when it names one.
-std::optional<UiLanguage> languageArgument(const QStringList &words)
-{
-    for (int i = 0; i < words.size(); ++i) {
-        if (words[i] == QLatin1String("--lang"))
-            return languageFromCode(words.value(i + 1));
-        if (words[i].startsWith(QLatin1String("--lang=")))
-            return languageFromCode(words[i].mid(7));
-    }
-    return std::nullopt;
-}
-
 int badArguments(const QString &what)
 {
     std::fprintf(stderr, "rfid-cli: %s\n", qPrintable(what));
@@ -313,7 +301,7 @@ int main(int argc, char *argv[])
     }
     // Before any text is made: the window's choice unless this run names one.
     LanguageSwitch language;
-    language.apply(languageArgument(words).value_or(rememberedLanguage()));
+    language.apply(languageOption(words).value_or(rememberedLanguage()));
     Global g;
     QStringList rest;
     if (const QString wrong = parse(words, &g, &rest); !wrong.isEmpty())

@@ -1942,6 +1942,49 @@ The readers the library can open now: id (what --device takes), name, USB vendor
     </message>
 </context>
 <context>
+    <name>rfid::main</name>
+    <message>
+        <source>Operator tool for 13.56 MHz card readers on USB HID.</source>
+        <translation>Operator tool for 13.56 MHz card readers on USB HID.</translation>
+    </message>
+    <message>
+        <source>Reader library: virtual, hid (default) or a path to a library.</source>
+        <translation>Reader library: virtual, hid (default) or a path to a library.</translation>
+    </message>
+    <message>
+        <source>The reader to use when the library drives several (as the Reader menu lists them; for the hid library also VID:PID or a hidraw path). RFID_HID_DEVICE wins when set.</source>
+        <translation>The reader to use when the library drives several (as the Reader menu lists them; for the hid library also VID:PID or a hidraw path). RFID_HID_DEVICE wins when set.</translation>
+    </message>
+    <message>
+        <source>Lines the log pane keeps (default %1); every line is also in the session log in %2.</source>
+        <translation>Lines the log pane keeps (default %1); every line is also in the session log in %2.</translation>
+    </message>
+    <message>
+        <source>Interface language for this run: zh or en (the Language menu&apos;s choice is kept for later runs).</source>
+        <translation>Interface language for this run: zh or en (the Language menu&apos;s choice is kept for later runs).</translation>
+    </message>
+    <message>
+        <source>Show every page and group, the hidden ones included.</source>
+        <translation>Show every page and group, the hidden ones included.</translation>
+    </message>
+    <message>
+        <source>Virtual reader: put the cards of the dump files that FILE names (one a line) into its field.</source>
+        <translation>Virtual reader: put the cards of the dump files that FILE names (one a line) into its field.</translation>
+    </message>
+    <message>
+        <source>Virtual reader: save its cards as Flipper NFC files into DIR when the window closes.</source>
+        <translation>Virtual reader: save its cards as Flipper NFC files into DIR when the window closes.</translation>
+    </message>
+    <message>
+        <source>--log-lines takes a whole number of 1 or more, not &quot;%1&quot;</source>
+        <translation>--log-lines takes a whole number of 1 or more, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--lang takes zh or en, not &quot;%1&quot;</source>
+        <translation>--lang takes zh or en, not &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
     <name>rfid::raw</name>
     <message>
         <source>发送框中没有十六进制数字，未发送。</source>
