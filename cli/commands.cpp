@@ -710,10 +710,10 @@ QList<Command> build()
     out.append({classic, QStringLiteral("halt"), {}, Texts::tr("Halt the card."), {}, 0, 0, halt});
 
     const Option page = {QStringLiteral("page"), QStringLiteral("NN"), QStringLiteral("00"),
-                         Texts::tr("Page, 00 to 15 (default 00)")};
+                         Texts::tr("Page number in decimal: 00 to 15 as the window lists them, up to 255 on larger tags (default 00)")};
     Option writePage = page;
     writePage.defaultValue = QStringLiteral("04");
-    writePage.help = Texts::tr("Page, 00 to 15 (default 04)");
+    writePage.help = Texts::tr("Page number in decimal: 00 to 15 as the window lists them, up to 255 on larger tags (default 04)");
     out.append({ul, QStringLiteral("read"), {}, Texts::tr("Read from a page."), {page, allOption()}, 0, 0, ultralightRead});
     out.append({ul, QStringLiteral("write"), {}, Texts::tr("Write one page."),
                 {writePage, opt("data", "HEX", "00 00 00 00", Texts::tr("Page data")), allOption()}, 0, 0, ultralightWrite});

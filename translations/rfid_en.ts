@@ -1325,14 +1325,6 @@
         <translation>Halt the card.</translation>
     </message>
     <message>
-        <source>Page, 00 to 15 (default 00)</source>
-        <translation>Page, 00 to 15 (default 00)</translation>
-    </message>
-    <message>
-        <source>Page, 00 to 15 (default 04)</source>
-        <translation>Page, 00 to 15 (default 04)</translation>
-    </message>
-    <message>
         <source>Read from a page.</source>
         <translation>Read from a page.</translation>
     </message>
@@ -1649,6 +1641,14 @@ The readers the library can open now: id (what --device takes), name, USB vendor
     <message>
         <source>The reader library does not choose devices; %1 is not used.</source>
         <translation>The reader library does not choose devices; %1 is not used.</translation>
+    </message>
+    <message>
+        <source>Page number in decimal: 00 to 15 as the window lists them, up to 255 on larger tags (default 00)</source>
+        <translation>Page number in decimal: 00 to 15 as the window lists them, up to 255 on larger tags (default 00)</translation>
+    </message>
+    <message>
+        <source>Page number in decimal: 00 to 15 as the window lists them, up to 255 on larger tags (default 04)</source>
+        <translation>Page number in decimal: 00 to 15 as the window lists them, up to 255 on larger tags (default 04)</translation>
     </message>
 </context>
 <context>
