@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/language.h"
@@ -65,6 +66,17 @@ int main(int argc, char *argv[])
     // Other errors wait for the full parse below, which also knows the
     // window system's own options (-platform, -style ...). The translator
     // goes with this block: the window records its captions untranslated.
+    const bool helpAll = std::any_of(argv + 1, argv + argc, [](const char *a) { return qstrcmp(a, "--help-all") == 0; });
+    if (helpAll) {
+        // It lists the window system's options too, which takes a QApplication:
+        // one on no screen serves, so that it also answers without a display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication helpApp(argc, argv);
+        rfid::LanguageSwitch texts;
+        texts.apply(runLanguage(QCoreApplication::arguments()));
+        addOptions(parser);
+        parser.process(helpApp);   // shows the help and exits
+    }
     {
         QCoreApplication early(argc, argv);
         rfid::LanguageSwitch texts;

@@ -14,3 +14,4 @@ endfunction()
 
 expect_output(--version "^RFID ${VERSION}\n$")
 expect_output(--help "--reader <virtual\\|hid\\|PATH>.*--save-field <DIR>")
+expect_output(--help-all "--reader <virtual\\|hid\\|PATH>.*--platform <platformName")
